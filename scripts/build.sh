@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Configures and builds the Linux and/or Windows trees: scripts/build.sh [linux] [windows]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+targets=("$@"); [ ${#targets[@]} -eq 0 ] && targets=(linux windows)
+jobs=${VELDA_JOBS:-$(nproc)}
+for t in "${targets[@]}"; do
+  case "$t" in
+    linux) extra=() ;;
+    windows) extra=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake) ;;
+    *) echo "unknown target: $t" >&2; exit 2 ;;
+  esac
+  if [ ! -f "build/$t/build.ninja" ]; then
+    cmake -G Ninja -S . -B "build/$t" -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
+  fi
+  cmake --build "build/$t" -j "$jobs"
+done
