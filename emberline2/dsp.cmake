@@ -1,0 +1,6 @@
+# Host-free signal processing of the Emberline products (also used by Cindermote).
+add_library(velda_dsp STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/dsp/VeldaMath.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dsp/BiquadFilter.cpp
+)
+target_include_directories(velda_dsp PUBLIC ${CMAKE_SOURCE_DIR})

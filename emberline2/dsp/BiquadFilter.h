@@ -1,0 +1,68 @@
+// Second-order filter in direct form I, one sample at a time, 64-bit.
+// Type numbers: 0 through, 1 high-pass, 2 one-pole decay only, 3 low shelf, 4 peaking,
+// 5 band-pass, 6 notch, 7 high shelf, 8 low-pass, 9 one-pole decay and mean, 10 all-pass.
+#pragma once
+
+namespace velda {
+
+class BiquadFilter {
+public:
+    enum Type : int {
+        kThrough = 0,
+        kHighPass = 1,
+        kDecay = 2,
+        kLowShelf = 3,
+        kPeaking = 4,
+        kBandPass = 5,
+        kNotch = 6,
+        kHighShelf = 7,
+        kLowPass = 8,
+        kDecayMean = 9,
+        kAllPass = 10,
+    };
+
+    BiquadFilter() : BiquadFilter(44100.0, kThrough, 1000.0, 0.707, 0.0) {}
+    BiquadFilter(double rate, int type, double frequency, double q, double gainDb);
+
+    void setRate(double rate);
+    void setFrequency(double frequency);
+    void setType(int type);
+    void setQ(double q);
+    void setGain(double gainDb);
+    void recompute();
+    void reset() { x1 = x2 = y1 = y2 = 0.0; }
+
+    double process(double x)
+    {
+        if (type == kThrough)
+            return x;
+        offset = -offset;
+        const double xo = x + offset;
+        const double y = b0 * xo + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = xo;
+        y2 = y1;
+        y1 = y + offset;
+        return y;
+    }
+
+    double getRate() const { return rate; }
+    int getType() const { return type; }
+    double getFrequency() const { return frequency; }
+    double getQ() const { return q; }
+    double getGain() const { return gainDb; }
+
+    // Coefficients as computed (a0 undivided; the rest divided by a0).
+    double a0 = 1.0, a1 = 1.0, a2 = 1.0, b0 = 1.0, b1 = 1.0, b2 = 1.0;
+    double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
+
+private:
+    double rate;
+    int type;
+    double frequency;
+    double q;
+    double gainDb;
+    double offset = 1e-13;
+};
+
+}  // namespace velda
