@@ -2,5 +2,6 @@
 add_library(velda_dsp STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dsp/VeldaMath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/BiquadFilter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EmberlineEngine.cpp
 )
 target_include_directories(velda_dsp PUBLIC ${CMAKE_SOURCE_DIR})
