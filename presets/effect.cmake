@@ -1,0 +1,2 @@
+add_library(velda_preset_effect STATIC ${CMAKE_CURRENT_LIST_DIR}/CPresetSystemEffect.cpp)
+target_link_libraries(velda_preset_effect PUBLIC velda_shell)
