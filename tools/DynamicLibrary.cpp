@@ -41,7 +41,7 @@ std::string lastErrorText()
 std::unique_ptr<DynamicLibrary> DynamicLibrary::open(const std::string& path, std::string& error)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), ec)) {
+    if (!std::filesystem::is_regular_file(std::filesystem::path(std::u8string(path.begin(), path.end())), ec)) {
         error = "cannot open plug-in '" + path + "': no such file";
         return nullptr;
     }

@@ -3,7 +3,10 @@
 add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DynamicLibrary.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PluginHost.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PluginHost.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CommandSupport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramSelector.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InfoCommand.cpp)
 set_target_properties(velda PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELDA_OUTPUT_TOOLS})
 if(NOT WIN32)
   target_link_libraries(velda PRIVATE ${CMAKE_DL_LIBS})
