@@ -46,6 +46,7 @@ ScopedRegistryRoot::~ScopedRegistryRoot()
     if (isActive) ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     if (root->key) ::RegCloseKey(root->key);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, root->path.c_str());
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VeldaTestRoots");  // only once no other root is left
     delete root;
 }
 
