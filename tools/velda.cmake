@@ -6,8 +6,19 @@ add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/PluginHost.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramSelector.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/InfoCommand.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PluginSetup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AudioFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OfflineRenderer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InfoCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RenderCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChunkCommand.cpp)
 set_target_properties(velda PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELDA_OUTPUT_TOOLS})
-if(NOT WIN32)
-  target_link_libraries(velda PRIVATE ${CMAKE_DL_LIBS})
+if(WIN32)
+  # No libsndfile for the cross build: WAV only.
+  target_sources(velda PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AudioFileWav.cpp)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(VELDA_SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+  target_sources(velda PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AudioFileSndfile.cpp)
+  target_link_libraries(velda PRIVATE PkgConfig::VELDA_SNDFILE ${CMAKE_DL_LIBS})
 endif()
