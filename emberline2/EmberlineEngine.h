@@ -10,7 +10,7 @@
 
 namespace velda {
 
-struct EngineState;
+struct EngineCore;
 
 class EmberlineEngine {
 public:
@@ -54,11 +54,21 @@ public:
 
 private:
     template <typename T>
-    void processBlock(const T* inL, const T* inR, T* outL, T* outR, int n);
+    void processAny(const T* inL, const T* inR, T* outL, T* outR, int n);
+    void beginWorkBlock();
+    void applyRequests(uint32_t requests);
+    void crossoverUpdate();
+    void timingUpdate();
+    void filterReset();
+    void bufferClear();
+    void oversamplerReset();
+    void vuRetune();
+    int fatInForce() const;
+    void runWorkBlock(int m);
 
     EngineeringValues& values;
     const EngineLayout layout;
-    std::unique_ptr<EngineState> state;
+    std::unique_ptr<EngineCore> core;
 };
 
 }  // namespace velda

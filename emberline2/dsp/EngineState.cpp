@@ -1,0 +1,31 @@
+#include "emberline2/dsp/EngineState.h"
+
+namespace velda {
+
+namespace {
+template <int N>
+void zero(double (&a)[N])
+{
+    for (double& v : a)
+        v = 0.0;
+}
+}  // namespace
+
+void ChannelState::clearRings()
+{
+    zero(dry);
+    zero(out);
+    zero(fatRing);
+    zero(bandLow);
+    zero(bandMid);
+    zero(bandHigh);
+    zero(sum);
+    zero(peakLow);
+    zero(peakMid);
+    zero(peakHigh);
+    zero(peakLimiter);
+    zero(in);
+    zero(result);
+}
+
+}  // namespace velda

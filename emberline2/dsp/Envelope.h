@@ -1,0 +1,65 @@
+// Attack/release envelope with the programme-dependent release: a fast and a slow smoother
+// of the detector compare recent transients with the sustained level.
+#pragma once
+
+#include "emberline2/dsp/BiquadFilter.h"
+
+namespace velda {
+
+struct ReleaseShape {
+    double c, k, o, m;
+};
+
+inline constexpr ReleaseShape kBandRelease{0.15, 2.0, 0.1, 1.5};
+inline constexpr ReleaseShape kLinkedHighRelease{0.15, 2.0, 0.15, 1.5};
+inline constexpr ReleaseShape kLimiterRelease{0.2, 4.0, 0.1, 1.3};
+inline constexpr ReleaseShape kSingleRelease{0.18, 3.0, 0.1, 1.4};
+inline constexpr ReleaseShape kSingleLeftUnlinkedRelease{0.18, 4.0, 0.1, 1.4};
+
+inline constexpr double kEnvelopeStart = 0.0001;
+inline constexpr double kEnvelopeFloor = 0.000001;
+
+struct Envelope {
+    double e = kEnvelopeStart;
+    BiquadFilter fast;
+    BiquadFilter slow;
+
+    Envelope(double fastHz, double slowHz)
+        : fast(44100.0, BiquadFilter::kLowPass, fastHz, 0.5, 0.0), slow(44100.0, BiquadFilter::kLowPass, slowHz, 0.5, 0.0)
+    {
+    }
+
+    void setRate(double rate)
+    {
+        fast.setRate(rate);
+        slow.setRate(rate);
+    }
+    void reset()
+    {
+        e = kEnvelopeStart;
+        fast.recompute();
+        fast.reset();
+        slow.recompute();
+        slow.reset();
+    }
+
+    template <bool Floored>
+    double update(double p, double ca, double cr, bool autoOn, const ReleaseShape& s)
+    {
+        const double f = fast.process(p);
+        const double sl = slow.process(p);
+        if (p > e) {
+            e = e + (p - e) * ca;
+        } else if (autoOn) {
+            const double r = f * s.c / (sl + 0.000001);
+            e = e + (p - e) * cr * (s.k * r / (r + 1.0) + s.o) * s.m;
+        } else {
+            e = e + (p - e) * cr;
+        }
+        if (Floored && e < kEnvelopeFloor)
+            e = kEnvelopeFloor;
+        return e;
+    }
+};
+
+}  // namespace velda

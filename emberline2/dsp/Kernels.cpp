@@ -1,0 +1,439 @@
+#include "emberline2/dsp/Kernels.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "emberline2/dsp/PeakRing.h"
+
+namespace velda {
+
+namespace {
+
+constexpr double kLimiterAim = 1.0115795;  // +0.1 dB: the limiter aims just below full scale
+
+inline double clipUnit(double y) { return y > 1.0 ? 1.0 : (y < -1.0 ? -1.0 : y); }
+
+// DC-blocks one offset input and runs both splits; hp is the low split, lp the high split.
+struct FrontEnd {
+    double h, hp, lp;
+};
+
+inline FrontEnd frontEnd(const EngineState& s, ChannelState& c, double x, double d)
+{
+    const double h = c.dc.process(s.dcCoefs, x, d);
+    return {h, c.lowSplit.process(s.lowSplitCoefs, h, d), c.highSplit.process(s.highSplitCoefs, h, d)};
+}
+
+inline void updateMeters(EngineState& s, const BlockParams& p, double preL, double gL, double postL, double preR,
+                         double gR, double postR)
+{
+    s.left.meter.update(p.meter, preL, gL, postL);
+    s.right.meter.update(p.meter, preR, gR, postR);
+}
+
+// Writes one channel's limited sample to its output ring and returns the mixed output; the
+// dry sample is read at the new dry write index.
+inline double mixOut(ChannelState& c, const BlockParams& p, double o, int wdNew)
+{
+    const double dry = c.dry[wdNew];
+    return ((o - dry) * p.mixAmount + dry) * p.outputGain;
+}
+
+inline void advanceDelay(RingIndices& i, const BlockParams& p)
+{
+    i.rd = (i.rd + 1) & p.delayMask;
+    i.wd = (i.wd + 1) & p.delayMask;
+}
+
+inline void advanceBand(RingIndices& i, const BlockParams& p)
+{
+    i.w = (i.w + 1) & p.bandMask;
+    i.r = (i.r + 1) & p.bandMask;
+    i.r2 = (i.r2 + 1) & p.bandMask;
+}
+
+// Band gains of one channel's envelope set from three detector outputs.
+struct BandGains {
+    double low, mid, high;
+    double min() const { return std::min(std::min(low, mid), high); }
+};
+
+template <bool LinkedHigh>
+inline BandGains bandGains(ChannelState& env, const EngineState& s, const BlockParams& p, double pLow, double pMid,
+                           double pHigh)
+{
+    const TimingValues& t = s.timing;
+    const double eLow = env.low.update<true>(pLow, t.attackCoef, t.lowReleaseCoef, p.autoOn, kBandRelease);
+    const double eMid = env.mid.update<true>(pMid, t.attackCoef, t.midReleaseCoef, p.autoOn, kBandRelease);
+    const double eHigh = env.high.update<true>(pHigh, t.attackCoef, t.highReleaseCoef, p.autoOn,
+                                               LinkedHigh ? kLinkedHighRelease : kBandRelease);
+    return {bandGain(p.curve, eLow, p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
+            bandGain(p.curve, eMid, p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
+            bandGain(p.curve, eHigh, p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
+}
+
+inline double limiterGain(ChannelState& env, const EngineState& s, const BlockParams& p, double pLim)
+{
+    const double e =
+        env.limiter.update<false>(pLim, s.timing.limiterAttackCoef, s.timing.limiterReleaseCoef, p.autoOn, kLimiterRelease);
+    return e >= 1.0 ? 1.0 / e : 1.0;
+}
+
+// One channel's band pieces into its band rings at w; returns the delayed pieces at r.
+inline BandPieces storeBands(ChannelState& c, const BlockParams& p, const FrontEnd& f, int w, int r, BandPieces& now)
+{
+    now = threeBands(f.h, f.hp, f.lp, p.lowGain, p.highGain);
+    c.bandLow[w] = now.low;
+    c.bandMid[w] = now.mid;
+    c.bandHigh[w] = now.high;
+    return {c.bandLow[r], c.bandMid[r], c.bandHigh[r]};
+}
+
+inline double weightedSum(const BandPieces& b, const BandGains& g)
+{
+    return b.low * g.low + b.mid * g.mid + b.high * g.high;
+}
+
+// Mono kernels: which input is processed, and how the two results are routed.
+struct MonoRouting {
+    const double* processed;
+    const double* other;
+    double* outProcessed;
+    double* outOther;
+};
+
+inline MonoRouting monoRouting(EngineState& s, const BlockParams& p)
+{
+    if (p.channel == 2)
+        return {s.right.in, s.left.in, s.right.result, s.left.result};
+    return {s.left.in, s.right.in, s.left.result, s.right.result};
+}
+
+// Routes and meters the two mono results: in "both" mode the processed result goes to both.
+inline void monoFinish(EngineState& s, const BlockParams& p, const MonoRouting& m, int i, double P, double O,
+                       double outP, double outO, double gMin)
+{
+    if (p.channel == 0) {
+        s.left.result[i] = outP;
+        s.right.result[i] = outP;
+        if (p.metersActive)
+            updateMeters(s, p, P, gMin, outP, P, gMin, outP);
+        return;
+    }
+    m.outProcessed[i] = outP;
+    m.outOther[i] = outO;
+    if (p.metersActive) {
+        const double ssg = p.meter.smallSignalGain;
+        if (p.channel == 1)
+            updateMeters(s, p, P, gMin, outP, O, ssg, outO);
+        else
+            updateMeters(s, p, O, ssg, outO, P, gMin, outP);
+    }
+}
+
+inline double monoOtherOut(const BlockParams& p, double dryO)
+{
+    return p.monoDryWithoutOutputGain ? dryO : dryO * p.outputGain;
+}
+
+}  // namespace
+
+void bypassKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = s.left.in[i] + d;
+        const double xr = s.right.in[i] + d;
+        s.left.dry[ix.wd] = xl;
+        s.right.dry[ix.wd] = xr;
+        advanceDelay(ix, p);
+        const double ol = s.left.dry[ix.wd];
+        const double orr = s.right.dry[ix.wd];
+        s.left.result[i] = ol;
+        s.right.result[i] = orr;
+        if (p.metersActive) {
+            // Nothing is reduced: the gain-reduction reading is 1.0 in both ballistics.
+            s.left.meter.feed(p.meter, xl, 1.0, false, ol);
+            s.right.meter.feed(p.meter, xr, 1.0, false, orr);
+        }
+        advanceBand(ix, p);
+    }
+}
+
+void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& c = s.left;
+    const MonoRouting m = monoRouting(s, p);
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double P = m.processed[i] + d;
+        const double O = m.other[i] + d;
+        s.left.dry[ix.wd] = P;
+        s.right.dry[ix.wd] = O;
+        const FrontEnd f = frontEnd(s, c, P, d);
+        BandPieces now;
+        const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
+        const double pLow = peakMaximum(c.peakLow, ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
+        const double pMid = peakMaximum(c.peakMid, ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
+        const double pHigh = peakMaximum(c.peakHigh, ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
+        const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
+        double gMin = g.min();
+        const double sum = weightedSum(del, g);
+        c.sum[ix.w] = sum;
+        const double pLim = peakMaximum(c.peakLimiter, ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
+        double y = c.sum[ix.r2];
+        if (p.brickwallOn) {
+            const double gL = limiterGain(c, s, p, pLim);
+            y = y * gL;
+            gMin = gMin * gL;
+            y = clipUnit(y);
+        }
+        c.out[ix.wd] = y * p.ceilingGain;
+        const double o = c.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outP = mixOut(c, p, o, ix.wd);
+        const double outO = monoOtherOut(p, s.right.dry[ix.wd]);
+        monoFinish(s, p, m, i, P, O, outP, outO, gMin);
+        advanceBand(ix, p);
+    }
+}
+
+void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = l.in[i] + d;
+        const double xr = r.in[i] + d;
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        const FrontEnd fl = frontEnd(s, l, xl, d);
+        const FrontEnd fr = frontEnd(s, r, xr, d);
+        BandPieces nl, nr;
+        const BandPieces dl = storeBands(l, p, fl, ix.w, ix.r, nl);
+        const BandPieces dr = storeBands(r, p, fr, ix.w, ix.r, nr);
+        const double pLow =
+            peakMaximum(l.peakLow, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.low), std::fabs(nr.low)), d);
+        const double pMid =
+            peakMaximum(l.peakMid, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.mid), std::fabs(nr.mid)), d);
+        const double pHigh =
+            peakMaximum(l.peakHigh, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.high), std::fabs(nr.high)), d);
+        const BandGains g = bandGains<true>(l, s, p, pLow, pMid, pHigh);
+        double gMin = g.min();
+        const double sl = weightedSum(dl, g);
+        const double sr = weightedSum(dr, g);
+        l.sum[ix.w] = sl;
+        r.sum[ix.w] = sr;
+        const double pLim = peakMaximum(l.peakLimiter, ix.w, ix.r2, p.bandMask,
+                                        std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
+        double yl = l.sum[ix.r2];
+        double yr = r.sum[ix.r2];
+        if (p.brickwallOn) {
+            const double gL = limiterGain(l, s, p, pLim);
+            yl = clipUnit(yl * gL);
+            yr = clipUnit(yr * gL);
+            gMin = gMin * gL;
+        }
+        l.out[ix.wd] = yl * p.ceilingGain;
+        r.out[ix.wd] = yr * p.ceilingGain;
+        const double ol = l.out[ix.rd];
+        const double orr = r.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outL = mixOut(l, p, ol, ix.wd);
+        const double outR = mixOut(r, p, orr, ix.wd);
+        l.result[i] = outL;
+        r.result[i] = outR;
+        if (p.metersActive)
+            updateMeters(s, p, xl, gMin, outL, xr, gMin, outR);
+        advanceBand(ix, p);
+    }
+}
+
+namespace {
+
+// One channel of the unlinked three-band kernel up to its limited sample; returns gMin.
+inline double unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
+                                       double x, double d, double& y)
+{
+    const FrontEnd f = frontEnd(s, c, x, d);
+    BandPieces now;
+    const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
+    const double pLow = peakMaximum(c.peakLow, ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
+    const double pMid = peakMaximum(c.peakMid, ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
+    const double pHigh = peakMaximum(c.peakHigh, ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
+    const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
+    double gMin = g.min();
+    const double sum = weightedSum(del, g);
+    c.sum[ix.w] = sum;
+    const double pLim = peakMaximum(c.peakLimiter, ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
+    y = c.sum[ix.r2];
+    if (p.brickwallOn) {
+        const double gL = limiterGain(c, s, p, pLim);
+        y = clipUnit(y * gL);
+        gMin = gMin * gL;
+    }
+    return gMin;
+}
+
+}  // namespace
+
+void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = l.in[i] + d;
+        const double xr = r.in[i] + d;
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        double yl, yr;
+        const double gl = unlinkedThreeBandChannel(s, l, p, ix, xl, d, yl);
+        const double gr = unlinkedThreeBandChannel(s, r, p, ix, xr, d, yr);
+        l.out[ix.wd] = yl * p.ceilingGain;
+        r.out[ix.wd] = yr * p.ceilingGain;
+        const double ol = l.out[ix.rd];
+        const double orr = r.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outL = mixOut(l, p, ol, ix.wd);
+        const double outR = mixOut(r, p, orr, ix.wd);
+        l.result[i] = outL;
+        r.result[i] = outR;
+        if (p.metersActive)
+            updateMeters(s, p, xl, gl, outL, xr, gr, outR);
+        advanceBand(ix, p);
+    }
+}
+
+namespace {
+
+inline double toneShapedOf(const FrontEnd& f, const BlockParams& p)
+{
+    return toneShaped(f.h, f.hp, f.lp, p.lowGain - 1.0, p.highGain - 1.0);
+}
+
+inline double singleEnvelope(ChannelState& c, const EngineState& s, const BlockParams& p, double pk,
+                             const ReleaseShape& shape)
+{
+    return c.limiter.update<true>(pk, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
+}
+
+inline double finishSingle(const BlockParams& p, double y, double g)
+{
+    y = y * g;
+    return p.brickwallOn ? clipUnit(y) : y;
+}
+
+}  // namespace
+
+void monoSingleBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& c = s.left;
+    const MonoRouting m = monoRouting(s, p);
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double P = m.processed[i] + d;
+        const double O = m.other[i] + d;
+        s.right.dry[ix.wd] = O;
+        const FrontEnd f = frontEnd(s, c, P, d);
+        c.dry[ix.wd] = f.h;  // the dry path is DC-blocked
+        const double sig = toneShapedOf(f, p);
+        c.sum[ix.w] = sig;
+        const double pk = peakMaximum(c.peakLimiter, ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
+        const double e = singleEnvelope(c, s, p, pk, kSingleRelease);
+        const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
+        const double y = finishSingle(p, c.sum[ix.r], g);
+        c.out[ix.wd] = y * p.ceilingGain;
+        const double o = c.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outP = mixOut(c, p, o, ix.wd);
+        const double outO = monoOtherOut(p, s.right.dry[ix.wd]);
+        monoFinish(s, p, m, i, P, O, outP, outO, g);
+        advanceBand(ix, p);
+    }
+}
+
+void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = l.in[i] + d;
+        const double xr = r.in[i] + d;
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        const double sl = toneShapedOf(frontEnd(s, l, xl, d), p);
+        const double sr = toneShapedOf(frontEnd(s, r, xr, d), p);
+        l.sum[ix.w] = sl;
+        r.sum[ix.w] = sr;
+        const double pk = peakMaximum(l.peakLimiter, ix.w, ix.r, p.bandMask,
+                                      std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
+        const double e = singleEnvelope(l, s, p, pk, shape);
+        const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
+        l.out[ix.wd] = finishSingle(p, l.sum[ix.r], g) * p.ceilingGain;
+        r.out[ix.wd] = finishSingle(p, r.sum[ix.r], g) * p.ceilingGain;
+        const double ol = l.out[ix.rd];
+        const double orr = r.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outL = mixOut(l, p, ol, ix.wd);
+        const double outR = mixOut(r, p, orr, ix.wd);
+        l.result[i] = outL;
+        r.result[i] = outR;
+        if (p.metersActive)
+            updateMeters(s, p, xl, g, outL, xr, g, outR);
+        advanceBand(ix, p);
+    }
+}
+
+namespace {
+
+inline double unlinkedSingleChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
+                                    double x, double d, const ReleaseShape& shape, double& g)
+{
+    const double sig = toneShapedOf(frontEnd(s, c, x, d), p);
+    c.sum[ix.w] = sig;
+    const double pk = peakMaximum(c.peakLimiter, ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
+    const double e = singleEnvelope(c, s, p, pk, shape);
+    g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
+    return finishSingle(p, c.sum[ix.r], g);
+}
+
+}  // namespace
+
+void unlinkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = l.in[i] + d;
+        const double xr = r.in[i] + d;
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        double gl, gr;
+        l.out[ix.wd] = unlinkedSingleChannel(s, l, p, ix, xl, d, kSingleLeftUnlinkedRelease, gl) * p.ceilingGain;
+        r.out[ix.wd] = unlinkedSingleChannel(s, r, p, ix, xr, d, kSingleRelease, gr) * p.ceilingGain;
+        const double ol = l.out[ix.rd];
+        const double orr = r.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outL = mixOut(l, p, ol, ix.wd);
+        const double outR = mixOut(r, p, orr, ix.wd);
+        l.result[i] = outL;
+        r.result[i] = outR;
+        if (p.metersActive)
+            updateMeters(s, p, xl, gl, outL, xr, gr, outR);
+        advanceBand(ix, p);
+    }
+}
+
+}  // namespace velda
