@@ -1,0 +1,9 @@
+#pragma once
+#include "controls/EditorLayoutTypes.h"
+
+namespace velda::cindermote {
+
+// Window, pages, bitmaps and controls of the editor, in creation order.
+const layout::EditorLayout& editorLayout();
+
+}  // namespace velda::cindermote

@@ -1,0 +1,2 @@
+# Preset panel placement data, shared by the editors and the artwork generator.
+add_library(velda_presets_layout STATIC ${CMAKE_CURRENT_LIST_DIR}/PresetPanelLayout.cpp)
