@@ -13,3 +13,5 @@ target_link_libraries(velda_platform PUBLIC velda_registry)
 # Tests only: isolates the store of a test process.
 add_library(velda_registry_test_root STATIC ${CMAKE_CURRENT_LIST_DIR}/RegistryTestRoot.cpp)
 target_link_libraries(velda_registry_test_root PUBLIC velda_registry)
+
+target_sources(velda_registry PRIVATE ${CMAKE_CURRENT_LIST_DIR}/RegistryText.cpp)
