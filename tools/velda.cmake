@@ -11,7 +11,13 @@ add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/OfflineRenderer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InfoCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RenderCommand.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChunkCommand.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ChunkCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DemoSignal.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DemoPlot.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DemoCommand.cpp)
+# stb (header only, also for the cross build); a system folder keeps its warnings out.
+target_include_directories(velda SYSTEM PRIVATE /usr/include/stb)
 set_target_properties(velda PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELDA_OUTPUT_TOOLS})
 if(WIN32)
   # No libsndfile for the cross build: WAV only.
