@@ -15,7 +15,9 @@ add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DemoSignal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DemoPlot.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DemoCommand.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DemoCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThreadClock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BenchCommand.cpp)
 # stb (header only, also for the cross build); a system folder keeps its warnings out.
 target_include_directories(velda SYSTEM PRIVATE /usr/include/stb)
 set_target_properties(velda PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELDA_OUTPUT_TOOLS})
