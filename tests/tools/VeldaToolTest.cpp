@@ -189,7 +189,9 @@ TEST_F(VeldaTool, FailuresExplainThemselvesAndLeaveTheOutputUntouched)
         std::string shown = c.arguments.empty() ? "(none)" : c.arguments.back();
         EXPECT_EQ(result.exitCode, c.exitCode) << shown << "\n" << result.output;
         EXPECT_NE(result.output.find(c.message), std::string::npos) << shown << "\n" << result.output;
-        if (!c.arguments.empty()) EXPECT_LE(std::count(result.output.begin(), result.output.end(), '\n'), 2) << result.output;
+        if (!c.arguments.empty()) {
+            EXPECT_LE(std::count(result.output.begin(), result.output.end(), '\n'), 2) << result.output;
+        }
         EXPECT_EQ(readText(file("out.wav")), untouched) << shown;
     }
     EXPECT_EQ(filesInDir(), (std::set<std::string>{"in.wav", "notes.txt", "out.wav"}));
