@@ -22,7 +22,7 @@ std::string environment(const char* name)
     return value ? value : "";
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
 
 uint32_t le32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24; }
 
@@ -68,12 +68,12 @@ bool fileExists(const std::string& path)
 ToolResult runVelda(const std::vector<std::string>& arguments)
 {
     fs::path log = fs::temp_directory_path() / ("velda-tool-output-" + std::to_string(std::rand()) + ".txt");
-    std::string command = quoted(veldaExecutable());
-    for (const std::string& argument : arguments) command += " " + quoted(argument);
-    command += " > " + quoted(nativePath(log)) + " 2>&1";
+    std::string command = inQuotes(veldaExecutable());
+    for (const std::string& argument : arguments) command += " " + inQuotes(argument);
+    command += " > " + inQuotes(nativePath(log)) + " 2>&1";
     ToolResult result;
 #ifdef _WIN32
-    result.exitCode = std::system(quoted(command).c_str());  // cmd strips the outer quotes
+    result.exitCode = std::system(inQuotes(command).c_str());  // cmd strips the outer quotes
 #else
     int status = std::system(command.c_str());
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
