@@ -1,0 +1,3 @@
+velda_add_test(emberline1_params_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Emberline1ParametersTest.cpp
+  LIBRARIES velda_emberline1_product velda_emberline2_product velda_registry_test_root velda_test_support)
