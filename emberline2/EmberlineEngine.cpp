@@ -380,6 +380,12 @@ void EmberlineEngine::processAny(const T* inL, const T* inR, T* outL, T* outR, i
             outR[done + i] = static_cast<T>(orr[i]);
         }
         if (c.p.metersActive) {
+            for (ChannelState* ch : {&c.s.left, &c.s.right}) {
+                if (!std::isfinite(ch->meter.level)) {  // a huge input overflowed the ballistics
+                    ch->meter.level = 0.0f;
+                    ch->meter.vu.reset();
+                }
+            }
             meterLeft.store(c.s.left.meter.level, std::memory_order_relaxed);
             meterRight.store(c.s.right.meter.level, std::memory_order_relaxed);
         }
