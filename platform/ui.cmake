@@ -2,6 +2,7 @@
 add_library(velda_platform_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Timer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OffscreenWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UiThread.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlatformWindowFactory.cpp)
 if(WIN32)
   if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/Win32Window.cpp)
