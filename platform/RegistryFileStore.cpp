@@ -104,11 +104,16 @@ std::optional<RegistryValue> RegistryKey::read(std::string_view valueName, std::
 {
     if (!handle) return std::nullopt;
     const std::string path = handle->directory + registryFileName(valueName) + valueSuffix;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
-    // Read one byte past the limit so that an oversized file is seen as such.
+    struct stat info {};
     const std::size_t limit = valueFileSizeLimit(valueName, maxBytes);
-    std::vector<std::uint8_t> file(limit + 1);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<std::uint64_t>(info.st_size) > limit) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // A file that grows while it is read is caught by its length check.
+    std::vector<std::uint8_t> file(static_cast<std::size_t>(info.st_size));
     std::size_t size = 0;
     while (size < file.size()) {
         const ssize_t n = ::read(fd, file.data() + size, file.size() - size);
@@ -117,7 +122,6 @@ std::optional<RegistryValue> RegistryKey::read(std::string_view valueName, std::
         size += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (size > limit) return std::nullopt;
     file.resize(size);
     auto value = decodeValueFile(file, valueName);
     if (value && value->bytes.size() > maxBytes) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "platform/RegistryValueFile.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace velda::platform {
@@ -95,7 +96,8 @@ std::optional<RegistryValue> decodeValueFile(std::span<const std::uint8_t> file,
 
 std::size_t valueFileSizeLimit(std::string_view valueName, std::size_t maxBytes)
 {
-    return headerSize + valueName.size() + maxBytes + checksumSize;
+    const std::size_t overhead = headerSize + valueName.size() + checksumSize;
+    return maxBytes > SIZE_MAX - overhead ? SIZE_MAX : overhead + maxBytes;
 }
 
 std::string registryFileName(std::string_view name)

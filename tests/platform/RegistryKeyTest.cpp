@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -69,6 +71,7 @@ TEST_F(RegistryKeyTest, ValueLongerThanTheBufferIsNotRead)
     ASSERT_TRUE(key->writeBinary("v", bytes({1, 2, 3, 4, 5})));
     EXPECT_FALSE(key->read("v", 4));
     EXPECT_TRUE(key->read("v", 5));
+    EXPECT_TRUE(key->read("v", SIZE_MAX));
 }
 
 TEST_F(RegistryKeyTest, OverwriteAndDelete)
@@ -125,6 +128,14 @@ TEST_F(RegistryKeyTest, DamagedOrForeignValueFileReadsAsAbsent)
 
     std::ofstream(*path, std::ios::binary | std::ios::trunc) << "plain text";
     EXPECT_FALSE(key->read("vureference", 4));
+
+    // Neither a folder nor a link in a value's place is followed.
+    ASSERT_TRUE(key->writeBinary("knobmode", bytes({0, 0, 0x80, 0x3F})));
+    const auto linkPath = root.valueFilePath("Emberline20", "ppmreturn");
+    std::filesystem::create_symlink(*root.valueFilePath("Emberline20", "knobmode"), *linkPath);
+    EXPECT_FALSE(key->read("ppmreturn", 4));
+    std::filesystem::create_directory(*root.valueFilePath("Emberline20", "overcounter"));
+    EXPECT_FALSE(key->read("overcounter", 4));
 }
 
 TEST_F(RegistryKeyTest, ConcurrentWritersNeverLeaveATornValue)
