@@ -318,9 +318,11 @@ void CindermoteEngine::runProcessing(const Block& b, int n)
         workOut[1][i] = outR;
 
         if constexpr (Meters) {
+            // Pre reads the input without the offset, so that a full-scale sample always counts.
             const bool pre = b.meters.source == kMeterPre;
-            const double inR = kMono ? xL : xR;
-            meter[0].feed(b.meters, vu[0], pre ? xL : outL, gL, pre ? xL : outL, d);
+            double inL = workIn[0][i], inR = workIn[1][i];
+            if constexpr (kMono) inL = inR = b.monoMix ? (inR + inL) * 0.5 : inL;
+            meter[0].feed(b.meters, vu[0], pre ? inL : outL, gL, pre ? inL : outL, d);
             meter[1].feed(b.meters, vu[1], pre ? inR : outR, gR, pre ? inR : outR, d);
         }
     }
@@ -354,8 +356,9 @@ void CindermoteEngine::runBypass(const Block& b, int n)
         workOut[1][i] = outR;
         if constexpr (Meters) {
             const bool pre = b.meters.source == kMeterPre;
-            meter[0].feed(b.meters, vu[0], pre ? xL : outL, 1.0, pre ? xL : outL, d);
-            meter[1].feed(b.meters, vu[1], pre ? xR : outR, 1.0, pre ? xR : outR, d);
+            const double inL = workIn[0][i], inR = workIn[1][i];
+            meter[0].feed(b.meters, vu[0], pre ? inL : outL, 1.0, pre ? inL : outL, d);
+            meter[1].feed(b.meters, vu[1], pre ? inR : outR, 1.0, pre ? inR : outR, d);
         }
     }
     denormalOffset = d;
