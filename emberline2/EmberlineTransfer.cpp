@@ -12,7 +12,8 @@ KneeSetting kneeFromParameter(float v)
 
 double kneeRationalA(double k)
 {
-    const double eighthRoot = k > 0.0 ? math::pow(k, 0.125) : 0.0;
+    // The eighth root by three square roots: correctly rounded on every platform, as the processing does it.
+    const double eighthRoot = math::sqrt(math::sqrt(math::sqrt(k)));
     return 1.4 * math::pow(30.0, 1.0 - eighthRoot);
 }
 

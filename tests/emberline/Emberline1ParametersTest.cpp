@@ -1,4 +1,5 @@
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "emberline/Emberline1Product.h"
@@ -203,6 +204,29 @@ TEST_F(Emberline1Parameters, LatencyWithoutOversampling)
         EXPECT_EQ(effect->getAeffect()->initialDelay, c.delay) << c.rate;
         EXPECT_EQ(effect->getBandRingSize(), c.bandRing) << c.rate;
     }
+}
+
+TEST_F(Emberline1Parameters, BypassDelayAndInertSwitch)
+{
+    const int frames = 400;
+    const auto render = [&](float inertSwitch) {
+        effect->setParameter(0, 0.0f);
+        effect->setParameter(31, inertSwitch);
+        dispatch(effMainsChanged, 0, 0);
+        dispatch(effMainsChanged, 0, 1);
+        std::vector<float> left(frames, 0.0f), right(frames, 0.0f), outL(frames), outR(frames);
+        left[5] = 0.5f;
+        right[9] = -0.25f;
+        float* inputs[2] = {left.data(), right.data()};
+        float* outputs[2] = {outL.data(), outR.data()};
+        effect->processReplacing(inputs, outputs, frames);
+        return std::make_pair(outL, outR);
+    };
+    const auto off = render(0.0f);
+    EXPECT_NEAR(off.first[5 + 127], 0.5f, 1e-9);
+    EXPECT_NEAR(off.second[9 + 127], -0.25f, 1e-9);
+    EXPECT_NEAR(off.first[4 + 127], 0.0f, 1e-9);
+    EXPECT_EQ(render(1.0f), off);
 }
 
 TEST_F(Emberline1Parameters, ChunkInBothByteOrders)

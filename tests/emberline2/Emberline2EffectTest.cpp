@@ -1,5 +1,6 @@
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "EmberlineFixture.h"
 #include "emberline2/Emberline2Product.h"
@@ -188,6 +189,36 @@ TEST_F(Emberline2Effect, ProcessingAcceptsMissingSecondChannels)
     double* din[2] = {dl, dr};
     effect->processDoubleReplacing(din, din, 64);
     EXPECT_GE(host.count(audioMasterPinConnected), 2);
+}
+
+TEST_F(Emberline2Effect, BypassDelaysByTheReportedLatencyAndRoutesAMissingInput)
+{
+    effect->setParameter(0, 0.0f);
+    dispatch(effMainsChanged, 0, 1);
+    const int frames = 1024;
+    const int latency = effect->getAeffect()->initialDelay;
+    std::vector<float> left(frames, 0.0f), right(frames, 0.0f), outL(frames, 1.0f), outR(frames, 1.0f);
+    left[3] = 0.5f;
+    host.secondInputConnected = false;
+    float* inputs[2] = {left.data(), right.data()};
+    float* outputs[2] = {outL.data(), outR.data()};
+    effect->processReplacing(inputs, outputs, frames);
+    for (int i = 0; i < frames; ++i) {
+        const float expected = i == 3 + latency ? 0.5f : 0.0f;
+        ASSERT_NEAR(outL[i], expected, 1e-9) << i;
+        ASSERT_NEAR(outR[i], expected, 1e-9) << i;  // the right channel was fed from the left input
+    }
+
+    // A missing right output leaves the right result in the shared buffer.
+    host.secondInputConnected = true;
+    std::vector<double> dl(frames, 0.0), dr(frames, 0.0), shared(frames, 1.0);
+    dr[0] = 0.25;
+    double* din[2] = {dl.data(), dr.data()};
+    double* dout[2] = {shared.data(), nullptr};
+    dispatch(effMainsChanged, 0, 0);
+    dispatch(effMainsChanged, 0, 1);
+    effect->processDoubleReplacing(din, dout, frames);
+    EXPECT_NEAR(shared[latency], 0.25, 1e-9);
 }
 
 TEST(Emberline2Entry, HostWithoutVersionGetsNothing)
