@@ -57,7 +57,7 @@ constexpr ControlSpec kControls[] = {
     button("Long", {107, 356, 132, 381}, 27, 19035, "LONG"),
     button("Auto", {107, 317, 132, 342}, 28, 19036, "AUTO"),
     button("Brickwall", {219, 337, 244, 362}, 29, 19037, "BRICKWALL", {231, 372}),
-    button("FAT", {248, 398, 286, 438}, 26, 19034, "OVERSAMPLE"),
+    button("FAT", {248, 398, 286, 438}, 26, 19034, "FAT"),
     button("Mode", {290, 398, 326, 438}, 1, 19015, "BANDS"),
     {.name = "channel mode", .kind = ControlKind::channelModeButton, .rect = {326, 388, 377, 436}, .tag = 57,
      .bitmap = 19016, .images = 4, .imageHeight = 48, .engraving = "CHANNELS", .engravingAt = {348, 384}},
