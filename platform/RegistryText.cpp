@@ -2,8 +2,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-
-#include <vector>
 #endif
 
 namespace velda::platform {
@@ -12,16 +10,15 @@ namespace velda::platform {
 
 std::u16string toStoredText(std::string_view text, std::size_t maxUnits)
 {
-    std::u16string out;
-    // One code-page character at a time, so that the cut falls between characters.
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t length = ::IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
-        wchar_t units[4];
-        const int count = ::MultiByteToWideChar(CP_ACP, 0, text.data() + i, static_cast<int>(length), units, 4);
-        if (count <= 0 || out.size() + static_cast<std::size_t>(count) > maxUnits) break;
-        out.append(reinterpret_cast<const char16_t*>(units), static_cast<std::size_t>(count));
-        i += length;
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int units = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    if (units <= 0) return {};
+    std::u16string out(static_cast<std::size_t>(units), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(out.data()), units);
+    if (out.size() > maxUnits) {
+        out.resize(maxUnits);
+        if (!out.empty() && out.back() >= 0xD800 && out.back() < 0xDC00) out.pop_back();  // half a pair
     }
     return out;
 }
