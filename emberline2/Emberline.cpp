@@ -40,7 +40,8 @@ Emberline::Emberline(audioMasterCallback host, const velda::ProductLayout& produ
       meterRight(engine->meterRight),
       overFlagLeft(engine->overFlagLeft),
       overFlagRight(engine->overFlagRight),
-      metersActive(engine->metersActive)
+      metersActive(engine->metersActive),
+      meterScaleWide(values.meterScaleWide)
 {
     for (int& i : roleIndex) i = -1;
     for (int i = 0; i < layout.numParams; ++i) roleIndex[(int)layout.rows[i].role] = i;

@@ -77,6 +77,7 @@ public:
     std::atomic<float>& overFlagLeft;
     std::atomic<float>& overFlagRight;
     std::atomic<bool>& metersActive;
+    velda::Shared<int>& meterScaleWide;  // 1: the wide meter scale
 
 private:
     int roleIndex[(int)velda::ParameterRole::Count];
