@@ -71,10 +71,11 @@ PluginHost::~PluginHost()
     close();
 }
 
-void PluginHost::close()
+void PluginHost::close(bool suspendFirst)
 {
     if (!aeffect) return;
-    if (resumed) suspend();
+    if (resumed && suspendFirst) suspend();
+    resumed = false;
     AEffect* effect = aeffect;
     aeffect = nullptr;
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
@@ -213,7 +214,8 @@ VstIntPtr PluginHost::setChunk(const std::vector<uint8_t>& chunk, bool preset)
 {
     // A private copy: the plug-in may keep or modify what it is given during the call.
     std::vector<uint8_t> copy = chunk;
-    return dispatch(effSetChunk, preset ? 1 : 0, (VstIntPtr)copy.size(), copy.empty() ? nullptr : copy.data());
+    copy.reserve(copy.size() + 1);  // a valid pointer even for an empty chunk
+    return dispatch(effSetChunk, preset ? 1 : 0, (VstIntPtr)chunk.size(), copy.data());
 }
 
 std::vector<HostEvent> PluginHost::events() const

@@ -43,7 +43,7 @@ public:
     void setBlockSize(int blockSize);
     void resume();
     void suspend();
-    void close();  // effClose; the record is gone afterwards
+    void close(bool suspendFirst = true);  // effClose; the record is gone afterwards
     bool isResumed() const { return resumed; }
     bool isOpen() const { return aeffect != nullptr; }
 

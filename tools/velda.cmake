@@ -17,7 +17,16 @@ add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/DemoPlot.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DemoCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ThreadClock.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BenchCommand.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/BenchCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Validator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidationAudio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateIdentity.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateCallOrders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateAudio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateParameters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateInstances.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ValidateCommand.cpp)
 # stb (header only, also for the cross build); a system folder keeps its warnings out.
 target_include_directories(velda SYSTEM PRIVATE /usr/include/stb)
 set_target_properties(velda PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELDA_OUTPUT_TOOLS})
