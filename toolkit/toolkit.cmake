@@ -29,3 +29,10 @@ set_source_files_properties(${_velda_toolkit_dir}/EmbeddedFonts.S PROPERTIES
   OBJECT_DEPENDS "${VELDA_FONT_DIR}/LiberationSans-Regular.ttf;${VELDA_FONT_DIR}/LiberationSans-Bold.ttf")
 # stb's decoders and rasteriser compile inside the toolkit; their headers carry the code.
 target_link_libraries(velda_toolkit PUBLIC velda_platform_ui)
+# stb headers from the system, reachable for the cross compiler without the rest of /usr/include.
+set(_velda_stb_root ${CMAKE_BINARY_DIR}/toolkit-stb-include)
+if(NOT EXISTS ${_velda_stb_root}/stb)
+  file(MAKE_DIRECTORY ${_velda_stb_root})
+  file(CREATE_LINK /usr/include/stb ${_velda_stb_root}/stb SYMBOLIC)
+endif()
+target_include_directories(velda_toolkit PRIVATE ${_velda_stb_root})
