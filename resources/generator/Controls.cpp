@@ -171,7 +171,7 @@ void paintTwoLegendButton(cairo_t* cr, int w, int h, bool on, const char* offNam
 }
 
 void paintLampButton(cairo_t* cr, int w, int h, bool on, const Theme& theme) {
-  const double cx = w / 2.0, cy = h / 2.0, r = std::min(w, h) / 2.0 - 3;
+  const double cx = w / 2.0, cy = h / 2.0 - 1, r = std::min(w, h) / 2.0 - 4.5;
   shadow(cr, cx, cy, r, 0.4);
   circle(cr, cx, cy, r);
   cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
@@ -189,16 +189,19 @@ void paintLampButton(cairo_t* cr, int w, int h, bool on, const Theme& theme) {
 }
 
 void paintLever(cairo_t* cr, int w, int h, int position, int positions, double leverX, const Theme& theme) {
-  (void)w;
-  const double slotTop = 5, slotBottom = h - 5;
-  roundedRect(cr, leverX - 3.5, slotTop, 7, slotBottom - slotTop, 3.5);
+  const double slotTop = 4, slotBottom = h - 4;
+  const double slotHalf = std::min(3.5, w / 2.0 - 4);
+  roundedRect(cr, leverX - slotHalf, slotTop, 2 * slotHalf, slotBottom - slotTop, slotHalf);
   cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
   cairo_fill(cr);
-  const double band = double(h) / positions;
-  const double y = positions > 1 ? band * (position + 0.5) : h / 2.0;
-  const double half = std::min(6.0, band * 0.32);
-  shadow(cr, leverX, y, half, 0.5);
-  roundedRect(cr, leverX - 6, y - half, 12, 2 * half, 2);
+  // The lever keeps two pixels clear of every edge, shadow included.
+  const double halfWidth = std::min(6.0, w / 2.0 - 3), half = std::min(5.0, h / 6.0);
+  const double top = 2 + half, bottom = h - 3.5 - half;
+  const double y = positions > 1 ? top + (bottom - top) * position / (positions - 1) : h / 2.0;
+  roundedRect(cr, leverX - halfWidth + 1, y - half + 1.5, 2 * halfWidth, 2 * half, 2);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+  cairo_fill(cr);
+  roundedRect(cr, leverX - halfWidth, y - half, 2 * halfWidth, 2 * half, 2);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y - half, 0, y + half);
   cairo_pattern_add_color_stop_rgb(p, 0, 0.92, 0.92, 0.9);
   cairo_pattern_add_color_stop_rgb(p, 1, 0.5, 0.5, 0.5);
@@ -206,12 +209,12 @@ void paintLever(cairo_t* cr, int w, int h, int position, int positions, double l
   cairo_fill(cr);
   cairo_pattern_destroy(p);
   setColour(cr, theme.accent);
-  cairo_rectangle(cr, leverX - 4, y - 0.6, 8, 1.2);
+  cairo_rectangle(cr, leverX - halfWidth + 2, y - 0.6, 2 * halfWidth - 4, 1.2);
   cairo_fill(cr);
 }
 
 void paintChannelMode(cairo_t* cr, int capWidth, int h, int selected, const Theme& theme) {
-  const double cx = capWidth / 2.0, cy = h / 2.0, r = std::min(capWidth, h) / 2.0 - 2.5;
+  const double cx = capWidth / 2.0, cy = h / 2.0 - 1, r = std::min(capWidth, h) / 2.0 - 4.5;
   shadow(cr, cx, cy, r, 0.45);
   circle(cr, cx, cy, r);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - r, 0, cy + r);

@@ -4,6 +4,7 @@
 #include "resources/generator/KnobGeometry.h"
 #include "resources/generator/Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -147,8 +148,8 @@ void pageControls(cairo_t* cr, const layout::EditorLayout& layout, Page page, co
         setFace(cr, Face::narrowBold, 6.5);
         setColour(cr, ink);
         for (int i = 0; i < c.images; ++i) {
-          const double band = double(c.rect.height()) / c.images;
-          const double y = c.rect.top + band * (i + 0.5) + 2.3;
+          const double half = std::min(5.0, c.rect.height() / 6.0), top = 2 + half, bottom = c.rect.height() - 3.5 - half;
+          const double y = c.rect.top + top + (bottom - top) * i / (c.images - 1) + 2.3;
           if (meters)
             drawText(cr, meterNames[i], c.rect.left + 1, y, Align::left);
           else
