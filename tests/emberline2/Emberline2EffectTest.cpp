@@ -55,6 +55,36 @@ TEST_F(Emberline2Effect, EditorObjectRaisesTheEditorFlag)
     EXPECT_FALSE(editor->forwarded.empty());
 }
 
+class DefaultsEditor : public AEffEditor {
+public:
+    using AEffEditor::AEffEditor;
+    ~DefaultsEditor() override { preferenceAtDeletion = readPreference(Preference::VuReference); }
+    // Stands for the registry defaults replacing program 0 before it is applied.
+    void loadDefaults() override { static_cast<Emberline*>(effect)->programValues(0)[4] = 0.8f; }
+    void effectSuspended() override { ++suspends; }
+    void effectResumed() override { ++resumes; }
+    static inline float preferenceAtDeletion = 0.0f;
+    int suspends = 0;
+    int resumes = 0;
+};
+
+TEST_F(Emberline2Effect, EditorLifecycle)
+{
+    ProductLayout withEditor = kEmberline2Product;
+    withEditor.createEditor = [](AudioEffect* e) -> AEffEditor* { return new DefaultsEditor(e); };
+    auto* other = new Emberline(FakeHost::callback, withEditor);
+    auto* editor = static_cast<DefaultsEditor*>(other->getEditor());
+    EXPECT_EQ(other->getParameter(4), 0.8f);  // defaults loaded before program 0 was applied
+    // Suspend, resume and suspend after the editor exists; each suspend ends with a resume.
+    EXPECT_EQ(editor->suspends, 2);
+    EXPECT_EQ(editor->resumes, 3);
+    other->setParameter(44, 0.9f);
+    AEffect* record = other->getAeffect();
+    EXPECT_EQ(record->dispatcher(record, effClose, 0, 0, nullptr, 0), 1);
+    // The preferences were stored before the editor object went.
+    EXPECT_EQ(DefaultsEditor::preferenceAtDeletion, 0.9f);
+}
+
 TEST_F(Emberline2Effect, ConstructionAppliesProgramZeroAndPreferenceDefaults)
 {
     EXPECT_EQ(effect->getCurrentProgramIndex(), 0);
