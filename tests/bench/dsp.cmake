@@ -1,0 +1,10 @@
+# velda_dsp_bench: Google Benchmark of the Emberline kernels (Linux builds only).
+if(NOT WIN32)
+  find_package(benchmark QUIET)
+  if(benchmark_FOUND)
+    add_executable(velda_dsp_bench ${CMAKE_CURRENT_LIST_DIR}/DspBench.cpp)
+    target_link_libraries(velda_dsp_bench PRIVATE velda_dsp benchmark::benchmark)
+    target_include_directories(velda_dsp_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    set_target_properties(velda_dsp_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  endif()
+endif()
