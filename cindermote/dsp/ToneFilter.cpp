@@ -49,9 +49,12 @@ ToneCoefficients computeToneCoefficients(double rate, double lowSplitHz, double 
     c.dc.b2 = dc.b0;
     c.dc.a1 = dc.a1;
     c.dc.a2 = dc.a2;
-    const double wLow = 2.0 * math::kPi * lowSplitHz / r;
+    // Below about 24 kHz the 12 kHz split would lie above the Nyquist frequency, where the
+    // section is unstable; it is kept just below it, as the filter object does.
+    const double limit = 0.499 * r;
+    const double wLow = 2.0 * math::kPi * (lowSplitHz > limit ? limit : lowSplitHz) / r;
     c.lowSplit = splitOf(highPass(wLow, math::sin(wLow)));
-    const double wHigh = 2.0 * math::kPi * highSplitHz / r;
+    const double wHigh = 2.0 * math::kPi * (highSplitHz > limit ? limit : highSplitHz) / r;
     c.highSplit = splitOf(lowPass(wHigh, math::sin(wHigh)));
     return c;
 }

@@ -60,7 +60,7 @@ TEST_F(CindermoteFixture, LatencyEqualsTheImpulseDelayAtEveryRateAndSpeed)
     };
     const RateCase rates[] = {{22050, 63},  {44100, 63},  {48000, 63},   {49999, 63},
                               {88200, 127}, {96000, 127}, {176400, 255}, {192000, 255}};
-    const float speeds[] = {0.0f, 0.3f, 0.6f, 1.0f};
+    const float speeds[] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
     for (const RateCase& rc : rates) {
         for (int bypass = 0; bypass < 2; ++bypass) {
             for (float speed : speeds) {
@@ -290,6 +290,20 @@ TEST_F(CindermoteFixture, MetersFollowTheSourceAndScale)
         EXPECT_GT(engine.meterLeft.get(), 0.1f) << scale;
         render(*fx, silence(44100 * 3));
         EXPECT_LT(engine.meterLeft.get(), 0.05f) << scale;
+    }
+}
+
+TEST_F(CindermoteFixture, StableAtTheLowestRates)
+{
+    for (float rate : {22050.0f, 23000.0f, 24000.0f}) {
+        startAt(*fx, rate);
+        for (int p : {0, 1, 6}) {
+            fx->selectProgram(p);
+            fx->setParameter(kHighAdjust, 1.0f);
+            const Stereo out = render(*fx, noise((size_t)rate * 2, 0.9f), 512);
+            EXPECT_TRUE(allFinite(out.left)) << rate << " program " << p;
+            EXPECT_LE(peakOf(out.left), 1.0f) << rate << " program " << p;
+        }
     }
 }
 
