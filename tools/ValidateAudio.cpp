@@ -15,7 +15,7 @@ namespace velda::tool {
 namespace {
 
 constexpr double kBound = 32.0;
-constexpr double kAutomationBound = 1000.0;  // random settings may add a lot of gain
+constexpr double kAutomationBound = 1e6;  // random settings may add a lot of gain; this is +120 dB
 const double kRates[] = {8000, 22050, 44100, 48000, 88200, 96000, 176400, 192000, 384000, 768000, 1234.5678, 45678.901};
 const int kBlocks[] = {1, 10, 17, 64, 256, 1024, 1536, 2027, 4096, 16384};
 

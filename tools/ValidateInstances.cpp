@@ -27,7 +27,8 @@ void validateInstances(Validator& v)
             double start = threadCpuSeconds();
             AudioStats stats = runAudio(*host, frames, signal, AudioRunOptions{});
             seconds[k] = threadCpuSeconds() - start;
-            if (!stats.clean(32.0)) return CheckResult::fail(stats.describe());
+            // Subnormal input may come out as it went in; only broken output counts here.
+            if (stats.nonFinite || stats.peak > 32.0) return CheckResult::fail(stats.describe());
         }
         if (seconds[0] < 0.02) return CheckResult::pass("too fast to compare");
         char detail[128];

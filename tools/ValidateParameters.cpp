@@ -15,7 +15,7 @@ namespace velda::tool {
 
 namespace {
 
-constexpr double kAutomationBound = 1000.0;
+constexpr double kAutomationBound = 1e6;  // +120 dB: random settings may add a lot of gain
 constexpr int kTextLimit = 32;
 constexpr unsigned char kSentinel = 0x5A;
 

@@ -31,6 +31,14 @@ std::vector<uint8_t> randomBytes(Random& random, size_t size)
     return bytes;
 }
 
+std::string valueDifference(const std::vector<float>& expected, const std::vector<float>& actual)
+{
+    for (size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        if (expected[i] != actual[i])
+            return "parameter " + std::to_string(i) + " is " + std::to_string(actual[i]) + ", not " + std::to_string(expected[i]);
+    return {};
+}
+
 std::string firstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b)
 {
     if (a.size() != b.size()) return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size());
@@ -68,7 +76,8 @@ void validateState(Validator& v)
         host->setChunk(saved);
         std::string difference = firstDifference(saved, host->getChunk());
         if (!difference.empty()) return CheckResult::fail(difference);
-        if (parameterValues(*host) != values) return CheckResult::fail("parameter values not restored");
+        std::string valueChange = valueDifference(values, parameterValues(*host));
+        if (!valueChange.empty()) return CheckResult::fail(valueChange);
         return CheckResult::pass();
     });
     v.check("chunk carries the state to a new instance", [&] {
@@ -79,7 +88,9 @@ void validateState(Validator& v)
         second->setChunk(saved);
         std::string difference = firstDifference(saved, second->getChunk());
         if (!difference.empty()) return CheckResult::fail(difference);
-        if (parameterValues(*first) != parameterValues(*second)) return CheckResult::fail("parameter values differ");
+        // The bytes are the contract; values a plug-in rounds on the way (switches) only warn.
+        std::string valueChange = valueDifference(parameterValues(*first), parameterValues(*second));
+        if (!valueChange.empty()) return CheckResult::warn(valueChange);
         return CheckResult::pass();
     });
 
@@ -116,7 +127,8 @@ void validateState(Validator& v)
             VstIntPtr answer = host->setChunk(chunk.bytes);
             std::string difference = firstDifference(good, host->getChunk());
             if (!difference.empty()) return CheckResult::fail("state changed (answer " + std::to_string((long)answer) + "): " + difference);
-            if (parameterValues(*host) != goodValues) return CheckResult::fail("parameter values changed");
+            std::string valueChange = valueDifference(goodValues, parameterValues(*host));
+            if (!valueChange.empty()) return CheckResult::fail(valueChange);
             return CheckResult::pass("answer " + std::to_string((long)answer));
         });
     }

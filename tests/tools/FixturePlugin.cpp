@@ -1,10 +1,13 @@
 // A tiny VST 2.4 effect written straight against the interface declarations, to drive the
 // velda tool end to end: gain 2 * parameter 0, delayed by kLatency samples, three programs kept
 // in a state chunk (header: format 1, unique ID, program count, current program).
-// Built with VELDA_FIXTURE_NULL_ENTRY its entry point answers null.
+// Parameter 1 ("Bypass") passes the input through, still delayed.
+// Built with VELDA_FIXTURE_NULL_ENTRY its entry point answers null; built with
+// VELDA_FIXTURE_FAULTY it misreports its latency and takes truncated chunks.
 #include "shell/vst2.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -31,7 +34,7 @@ struct Fixture {
     int ringAt = 0;
     std::vector<unsigned char> chunk;
 
-    float gain() const { return 2.0f * programs[current].values[0]; }
+    float gain() const { return programs[current].values[1] >= 0.5f ? 1.0f : 2.0f * programs[current].values[0]; }
 
     template <typename Sample>
     void process(Sample** in, Sample** out, VstInt32 frames)
@@ -58,6 +61,11 @@ struct Fixture {
 
     VstIntPtr setChunk(const void* data, VstIntPtr size)
     {
+#ifdef VELDA_FIXTURE_FAULTY
+        if (!data || size < 32) return -1;
+        std::memcpy(programs, (const char*)data + 32, std::min<size_t>(size - 32, sizeof programs));
+        return 0;
+#endif
         if (!data || size != (VstIntPtr)(32 + sizeof programs)) return -1;
         VstInt32 header[4];
         std::memcpy(header, data, sizeof header);
@@ -71,7 +79,7 @@ struct Fixture {
 
     VstIntPtr dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)
     {
-        static const char* const names[kParams] = {"Gain", "Spare"};
+        static const char* const names[kParams] = {"Gain", "Bypass"};
         switch (opcode) {
         case effClose: delete this; return 1;
         case effGetParamName: copy(ptr, index < kParams ? names[index] : ""); return 0;
@@ -152,7 +160,11 @@ extern "C" FIXTURE_EXPORT AEffect* VSTPluginMain(audioMasterCallback host)
     e.numInputs = 2;
     e.numOutputs = 2;
     e.flags = effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks;
+#ifdef VELDA_FIXTURE_FAULTY
+    e.initialDelay = kLatency - 7;
+#else
     e.initialDelay = kLatency;
+#endif
     e.ioRatio = 1.0f;
     e.object = fixture;
     e.uniqueID = kUniqueId;

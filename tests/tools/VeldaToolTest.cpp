@@ -234,6 +234,39 @@ TEST_F(VeldaTool, BenchTimesEveryConfiguration)
     EXPECT_EQ(runVelda({"bench", fixture("VeldaFixture") + ":0=3"}).exitCode, 2);
 }
 
+// The line of a check in the validator's report.
+std::string reportLine(const std::string& output, const std::string& check)
+{
+    size_t at = output.find("  " + check + " ");
+    if (at == std::string::npos) return "(no line for " + check + ")";
+    return output.substr(at, output.find('\n', at) - at);
+}
+
+TEST_F(VeldaTool, ValidatePassesAWellBehavedPlugin)
+{
+    ToolResult result = runVelda({"validate", fixture("VeldaFixture"), "--strictness", "2", "--seed", "9"});
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find(" 0 failed"), std::string::npos) << result.output;
+    EXPECT_NE(reportLine(result.output, "reported latency = impulse delay in bypass").find("pass  reported 37, measured 37"),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(reportLine(result.output, "refuses 1 MB of random bytes").find("pass"), std::string::npos) << result.output;
+}
+
+TEST_F(VeldaTool, ValidateFailsAFaultyPlugin)
+{
+    ToolResult result = runVelda({"validate", fixture("VeldaFaulty"), "--strictness", "1"});
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    EXPECT_NE(reportLine(result.output, "reported latency = impulse delay in bypass").find("FAIL  reported 30, measured 37"),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(reportLine(result.output, "refuses truncated by one byte").find("FAIL"), std::string::npos) << result.output;
+    EXPECT_NE(reportLine(result.output, "chunk get, set, get").find("pass"), std::string::npos) << result.output;
+
+    EXPECT_EQ(runVelda({"validate", fixture("VeldaFixture"), "--strictness", "11"}).exitCode, 2);
+    EXPECT_EQ(runVelda({"validate", fixture("VeldaNullEntry")}).exitCode, 1);
+}
+
 TEST_F(VeldaTool, OwnPluginInfoRenderProgramsAndChunk)
 {
     std::string plugin = pluginFile(std::string("VeldaEmberline2") + kLibrarySuffix);
@@ -253,6 +286,9 @@ TEST_F(VeldaTool, OwnPluginInfoRenderProgramsAndChunk)
     EXPECT_EQ(readText(file("state.chunk")).size(), 5792u);
     ToolResult set = runVelda({"chunk", "set", plugin, file("state.chunk")});
     EXPECT_EQ(set.exitCode, 0) << set.output;
+
+    ToolResult validate = runVelda({"validate", plugin, "--strictness", "1"});
+    EXPECT_EQ(validate.exitCode, 0) << validate.output;
 }
 
 TEST_F(VeldaTool, PluginOfAnotherMakerInfoAndRender)
