@@ -53,6 +53,8 @@ public:
     int indexOf(velda::ParameterRole role) const { return roleIndex[(int)role]; }
 
 private:
+    static constexpr double kMaxOversamplingRate = 100000.0;  // above it the oversampling stays off
+
     velda::ParameterRole roleAt(int index) const;
     const velda::ParameterRow* rowAt(int index) const;
     double gainFactor(velda::GainFactor factor) const;

@@ -1,6 +1,8 @@
 # The effect class shared by both Emberline products, and the data of "Velda Emberline2".
 add_library(velda_emberline_effect STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Emberline.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EmberlineParameters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EmberlineTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EmberlineTransfer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PreferenceRows.cpp)
 target_link_libraries(velda_emberline_effect PUBLIC
