@@ -25,9 +25,11 @@ constexpr std::array<BitmapSpec, 21> kBitmaps{{
       {0, "BMP19029.PNG", 146, 41, 1}, {0, "BMP19031.PNG", 146, 41, 1},  {19032, nullptr, 38, 1887, 51},
 }};
 
-constexpr ControlSpec button(const char* name, layout::Rect r, int tag, int bitmap, const char* engraving) {
+// The bottom-row buttons sit close under the knobs: their names go just above the buttons.
+constexpr ControlSpec button(const char* name, layout::Rect r, int tag, int bitmap, float def, const char* engraving) {
   return {.name = name, .kind = ControlKind::onOffButton, .rect = r, .tag = tag, .bitmap = bitmap, .images = 2,
-          .imageHeight = r.height(), .engraving = engraving};
+          .imageHeight = r.height(), .defaultValue = def, .engraving = engraving,
+          .engravingAt = {(r.left + r.right) / 2, r.top - 2}};
 }
 
 constexpr ControlSpec knob(const char* name, layout::Rect r, int tag, int bitmap, int images, const char* engraving,
@@ -57,13 +59,13 @@ constexpr ControlSpec kControls[] = {
      .engraving = "LATENCY", .engravingAt = {99, 352}, .display = {{120, 343, 165, 353}, {120, 343}, Formatter::milliseconds}},
     {.name = "latency samples", .kind = ControlKind::backDisplay, .rect = {167, 343, 212, 353}, .bitmap = 19100,
      .display = {{167, 343, 212, 353}, {167, 343}, Formatter::samples}},
-    button("Process", {38, 303, 80, 352}, 0, 19014, "PROCESS"),
-    button("Stereo-Mono", {329, 303, 369, 352}, 2, 19016, "STEREO"),
-    button("Link", {370, 303, 410, 352}, 3, 19017, "LINK"),
+    button("Process", {38, 303, 80, 352}, 0, 19014, 1.0f, "PROCESS"),
+    button("Stereo-Mono", {329, 303, 369, 352}, 2, 19016, 1.0f, "STEREO"),
+    button("Link", {370, 303, 410, 352}, 3, 19017, 1.0f, "LINK"),
     {.name = "MeterScale", .kind = ControlKind::onOffButton, .rect = {206, 88, 244, 135}, .tag = 15, .bitmap = 19006,
      .images = 2, .imageHeight = 47, .engraving = "BALLISTIC", .engravingAt = {225, 145}},
     {.name = "Meters", .kind = ControlKind::verticalSwitch, .rect = {206, 28, 247, 78}, .tag = 14, .bitmap = 19005,
-     .images = 3, .imageHeight = 50, .positions = 3, .engraving = "METERS"},
+     .images = 3, .imageHeight = 50, .positions = 3, .defaultValue = 0.5f, .engraving = "METERS"},
     knob("Knee", {254, 232, 316, 294}, 12, 19007, 41, "KNEE", KnobScale::percent),
     knob("Speed", {45, 158, 107, 220}, 4, 19008, 41, "SPEED", KnobScale::percent),
     knob("Drive", {122, 151, 236, 265}, 6, 19009, 49, "DRIVE", KnobScale::drive),

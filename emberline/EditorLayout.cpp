@@ -26,10 +26,10 @@ constexpr std::array<BitmapSpec, 23> kBitmaps{{
     {19035, nullptr, 25, 50, 2},      {19036, nullptr, 25, 50, 2},      {19037, nullptr, 25, 50, 2},
 }};
 
-constexpr ControlSpec button(const char* name, layout::Rect r, int tag, int bitmap, const char* engraving,
+constexpr ControlSpec button(const char* name, layout::Rect r, int tag, int bitmap, float def, const char* engraving,
                              layout::Point at = {}) {
   return {.name = name, .kind = ControlKind::onOffButton, .rect = r, .tag = tag, .bitmap = bitmap, .images = 2,
-          .imageHeight = r.height(), .engraving = engraving, .engravingAt = at};
+          .imageHeight = r.height(), .defaultValue = def, .engraving = engraving, .engravingAt = at};
 }
 
 constexpr ControlSpec knob(const char* name, layout::Rect r, int tag, int bitmap, int imageHeight, float def,
@@ -53,17 +53,17 @@ constexpr ControlSpec kControls[] = {
     {.name = "latency samples", .kind = ControlKind::backDisplay, .rect = {167, 428, 212, 438}, .bitmap = 19100,
      .display = {{167, 428, 212, 438}, {167, 428}, Formatter::samples}},
     {.name = "latency click area", .kind = ControlKind::clickRect, .rect = {120, 426, 220, 440}, .tag = 64},
-    button("Process", {42, 398, 78, 438}, 0, 19114, "PROCESS"),
-    button("Long", {107, 356, 132, 381}, 32, 19035, "LONG"),
-    button("Auto", {107, 317, 132, 342}, 33, 19036, "AUTO"),
-    button("Brickwall", {219, 337, 244, 362}, 34, 19037, "BRICKWALL", {231, 372}),
-    button("Mode", {290, 398, 326, 438}, 1, 19015, "BANDS"),
+    button("Process", {42, 398, 78, 438}, 0, 19114, 1.0f, "PROCESS"),
+    button("Long", {107, 356, 132, 381}, 32, 19035, 0.0f, "LONG"),
+    button("Auto", {107, 317, 132, 342}, 33, 19036, 0.0f, "AUTO"),
+    button("Brickwall", {219, 337, 244, 362}, 34, 19037, 1.0f, "BRICKWALL", {231, 372}),
+    button("Mode", {290, 398, 326, 438}, 1, 19015, 0.0f, "BANDS"),
     {.name = "channel mode", .kind = ControlKind::channelModeButton, .rect = {326, 388, 377, 436}, .tag = 65,
-     .bitmap = 19016, .images = 4, .imageHeight = 48, .engraving = "CHANNELS", .engravingAt = {348, 384}},
-    button("Link", {371, 398, 409, 438}, 3, 19017, "LINK", {393, 394}),
-    button("MeterType", {206, 88, 246, 138}, 22, 19006, "BALLISTIC", {226, 148}),
+     .bitmap = 19016, .images = 4, .imageHeight = 48, .defaultValue = 1.0f, .engraving = "CHANNELS", .engravingAt = {348, 384}},
+    button("Link", {371, 398, 409, 438}, 3, 19017, 1.0f, "LINK", {393, 394}),
+    button("MeterType", {206, 88, 246, 138}, 22, 19006, 0.0f, "BALLISTIC", {226, 148}),
     {.name = "Meters", .kind = ControlKind::verticalSwitch, .rect = {206, 28, 246, 78}, .tag = 21, .bitmap = 19005,
-     .images = 3, .imageHeight = 50, .positions = 3, .engraving = "METERS"},
+     .images = 3, .imageHeight = 50, .positions = 3, .defaultValue = 0.5f, .engraving = "METERS"},
     knob("Knee", {46, 167, 106, 217}, 5, 19008, 50, 0.5f, "KNEE", KnobScale::percent),
     knob("Speed", {46, 245, 106, 295}, 6, 19008, 50, 0.5f, "SPEED", KnobScale::percent),
     {.name = "Drive", .kind = ControlKind::multiColumnKnob, .rect = {122, 162, 235, 255}, .tag = 4, .bitmap = 19009,
@@ -111,7 +111,7 @@ constexpr ControlSpec kControls[] = {
     smallKnob("FineTune", {264, 381, 294, 411}, 28, 1.0f, "FINE TUNE", {334, 400}, {264, 412, 294, 426}, {264, 412},
               Formatter::percent),
     {.name = "knob mode", .kind = ControlKind::verticalSwitch, .page = Page::settings, .rect = {375, 389, 390, 418},
-     .tag = 54, .bitmap = 19033, .images = 2, .imageHeight = 29, .positions = 2, .engraving = "KNOBS",
+     .tag = 54, .bitmap = 19033, .images = 2, .imageHeight = 29, .positions = 2, .defaultValue = 1.0f, .engraving = "KNOBS",
      .engravingAt = {382, 383}},
     {.name = "version", .kind = ControlKind::label, .page = Page::settings, .rect = {300, 45, 329, 55}, .text = "v2.5.1"},
     {.name = "back to main page", .kind = ControlKind::pageSwitch, .page = Page::settings, .rect = {110, 36, 338, 134},

@@ -23,7 +23,7 @@ Image frameOf(const Image& strip, int images, int k) {
 // Sample images shown per strip: all of short strips, five of long ones.
 std::vector<int> samples(int images) {
   std::vector<int> out;
-  if (images <= 6) {
+  if (images <= 20) {
     for (int k = 0; k < images; ++k) out.push_back(k);
   } else {
     for (int i = 0; i < 5; ++i) out.push_back((images - 1) * i / 4);
@@ -56,6 +56,19 @@ std::vector<int> decibelGlyphs(double v) {
   }
   g[5] = 15;
   return g;
+}
+
+// The image a switch shows at its default value, as its class picks it.
+int switchImage(const ControlSpec& c) {
+  const float v = c.defaultValue;
+  switch (c.kind) {
+    case ControlKind::onOffButton: return v >= 0.5f ? 1 : 0;
+    case ControlKind::channelModeButton: return v >= 0.75f ? 3 : v >= 0.5f ? 2 : v >= 0.25f ? 1 : 0;
+    case ControlKind::verticalSwitch:
+      if (c.positions == 3) return std::min(2, int(c.positions * v));
+      return int(v * (c.images - 1) + 0.5f);
+    default: return 0;
+  }
 }
 
 }  // namespace
@@ -150,14 +163,9 @@ Image pagePreview(const layout::EditorLayout& layout, const Artwork& art, layout
       case ControlKind::onOffButton:
       case ControlKind::channelModeButton:
       case ControlKind::verticalSwitch:
-      case ControlKind::overLed: {
-        int k = 0;
-        if (c.kind == ControlKind::channelModeButton) k = 3;
-        if (c.kind == ControlKind::verticalSwitch && c.positions == 3) k = 1;
-        if (c.kind == ControlKind::onOffButton && (c.tag == 0 || c.tag == 3 || c.tag == 29)) k = 1;
-        out.draw(frameOf(*strip, c.images, k), c.rect.left, c.rect.top);
+      case ControlKind::overLed:
+        out.draw(frameOf(*strip, c.images, switchImage(c)), c.rect.left, c.rect.top);
         break;
-      }
       case ControlKind::movieMeter: {
         const int k = int((c.images - 1) * movieMeterDeflection(0.0, false) + 0.5);
         out.draw(frameOf(*strip, c.images, k), c.rect.left, c.rect.top);

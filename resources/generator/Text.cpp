@@ -12,15 +12,15 @@ namespace {
 FT_Library library = nullptr;
 std::array<cairo_font_face_t*, 4> faces{};
 
+// The narrow face is the bold face drawn condensed (see setFace).
 const char* const kFiles[] = {
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-    "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationMono-Bold.ttf",
 };
 
-// Narrow is only in the first Liberation release; fall back to the bold face.
-const char* const kFallback = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
+constexpr double kNarrowWidth = 0.84;
 
 }  // namespace
 
@@ -28,8 +28,7 @@ bool loadFonts() {
   if (FT_Init_FreeType(&library) != 0) return false;
   for (std::size_t i = 0; i < faces.size(); ++i) {
     FT_Face face = nullptr;
-    if (FT_New_Face(library, kFiles[i], 0, &face) != 0 && FT_New_Face(library, kFallback, 0, &face) != 0)
-      return false;
+    if (FT_New_Face(library, kFiles[i], 0, &face) != 0) return false;
     faces[i] = cairo_ft_font_face_create_for_ft_face(face, 0);
   }
   return true;
@@ -37,7 +36,9 @@ bool loadFonts() {
 
 void setFace(cairo_t* cr, Face face, double size) {
   cairo_set_font_face(cr, faces[static_cast<int>(face)]);
-  cairo_set_font_size(cr, size);
+  cairo_matrix_t matrix;
+  cairo_matrix_init_scale(&matrix, face == Face::narrowBold ? size * kNarrowWidth : size, size);
+  cairo_set_font_matrix(cr, &matrix);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
