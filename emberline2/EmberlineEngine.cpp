@@ -310,8 +310,7 @@ void EmberlineEngine::runWorkBlock(int m)
     int count = m;
     const bool fat = c.fat != 0;
     if (fat) {
-        s.left.oversampler.upsample(l, m);
-        s.right.oversampler.upsample(r, m);
+        Oversampler2x::upsamplePair(s.left.oversampler, s.right.oversampler, l, r, m);
         count = 2 * m;
         const int dMask = getDelayRingSize() - 1;
         int w = s.fatWrite;
@@ -345,8 +344,7 @@ void EmberlineEngine::runWorkBlock(int m)
     }
 
     if (fat) {
-        s.left.oversampler.downsample(ol, count);
-        s.right.oversampler.downsample(orr, count);
+        Oversampler2x::downsamplePair(s.left.oversampler, s.right.oversampler, ol, orr, count);
         if (c.p.brickwallOn) {
             const double g = c.p.outputGain;
             for (int i = 0; i < m; ++i) {
