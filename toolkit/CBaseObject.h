@@ -6,10 +6,10 @@ namespace velda::gui {
 
 class CBaseObject {
 public:
-    CBaseObject() = default;
+    CBaseObject() { ++live; }
     CBaseObject(const CBaseObject&) = delete;
     CBaseObject& operator=(const CBaseObject&) = delete;
-    virtual ~CBaseObject() = default;
+    virtual ~CBaseObject() { --live; }
 
     void remember() { ++references; }
     void forget()
@@ -17,8 +17,11 @@ public:
         if (--references <= 0) delete this;
     }
     int getNbReference() const { return references; }
+    // Views and bitmaps alive in the process (leak checks).
+    static int liveObjects() { return live; }
 
 private:
+    inline static int live = 0;
     int references = 1;
 };
 

@@ -1,0 +1,77 @@
+#include "ToolkitFixture.h"
+
+namespace velda::test {
+
+namespace {
+struct CountedView : CView {
+    static inline int alive = 0;
+    explicit CountedView(const CRect& r) : CView(r) { ++alive; }
+    ~CountedView() override { --alive; }
+};
+}  // namespace
+
+TEST(ReferenceCounting, APageRemovedWithoutReleaseSurvivesAndReturns)
+{
+    const int before = CBaseObject::liveObjects();
+    RecordingEditor editor;
+    auto* frame = new CFrame(CRect(0, 0, 100, 100), &editor);
+    ASSERT_TRUE(frame->open(nullptr));
+    auto* main = new CViewContainer(CRect(0, 0, 100, 90));
+    auto* settings = new CViewContainer(CRect(0, 0, 100, 90));
+    main->addView(new CountedView(CRect(0, 0, 10, 10)));
+    settings->addView(new CountedView(CRect(0, 0, 10, 10)));
+    frame->addView(main);
+    EXPECT_EQ(CountedView::alive, 2);
+
+    for (int swap = 0; swap < 3; ++swap) {
+        frame->addView(settings);
+        frame->removeView(main, false);
+        std::swap(main, settings);
+        EXPECT_EQ(CountedView::alive, 2);
+        EXPECT_EQ(settings->getNbReference(), 1);
+        EXPECT_EQ(settings->getFrame(), nullptr) << "the page outside the frame is detached";
+        EXPECT_EQ(settings->getView(0)->getFrame(), nullptr);
+        EXPECT_EQ(main->getView(0)->getFrame(), frame);
+    }
+    // The page outside the frame is the caller's to release; close releases the rest.
+    settings->forget();
+    EXPECT_EQ(CountedView::alive, 1);
+    frame->close();
+    EXPECT_EQ(CountedView::alive, 0);
+    EXPECT_EQ(CBaseObject::liveObjects(), before);
+}
+
+TEST(ReferenceCounting, BitmapsLiveAsLongAsTheirLastHolder)
+{
+    const int before = CBaseObject::liveObjects();
+    CBitmap* strip = makeStrip(4, 4, 2);
+    auto* a = new CAnimKnob(CRect(0, 0, 4, 4), nullptr, 1, 2, 4, strip);
+    auto* b = new COnOffButton(CRect(0, 0, 4, 4), nullptr, 2, strip);
+    EXPECT_EQ(strip->getNbReference(), 3);
+    strip->forget();
+    a->forget();
+    EXPECT_EQ(strip->getNbReference(), 1);
+    b->forget();
+    EXPECT_EQ(CBaseObject::liveObjects(), before);
+}
+
+TEST(ReferenceCounting, ARemovedFocusViewLosesItsFocusFirst)
+{
+    RecordingEditor editor;
+    RecordingListener listener;
+    auto* frame = new CFrame(CRect(0, 0, 100, 100), &editor);
+    ASSERT_TRUE(frame->open(nullptr));
+    auto* edit = new CTextEdit(CRect(0, 0, 50, 20), &listener, 4, "x");
+    edit->remember();
+    frame->addView(edit);
+    frame->setFocusView(edit);
+    EXPECT_TRUE(edit->isEditing());
+    frame->removeView(edit, true);
+    EXPECT_FALSE(edit->isEditing());
+    EXPECT_EQ(frame->getFocusView(), nullptr);
+    EXPECT_EQ(listener.reports.size(), 1u);
+    edit->forget();
+    frame->close();
+}
+
+}  // namespace velda::test

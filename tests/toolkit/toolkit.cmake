@@ -1,0 +1,29 @@
+velda_add_test(toolkit_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ValueModelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DrawingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReferenceCountTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StbImplementations.cpp
+    ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp
+  LIBRARIES velda_toolkit velda_test_support)
+target_include_directories(toolkit_tests PRIVATE ${CMAKE_BINARY_DIR}/toolkit-stb-include)
+
+velda_add_test(editor_shell_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorShellTest.cpp ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp
+  LIBRARIES velda_product_editor velda_test_support)
+
+# A real X server when Xvfb is installed.
+if(NOT WIN32)
+  find_package(X11)
+  find_program(VELDA_XVFB_RUN xvfb-run)
+  if(X11_FOUND AND VELDA_XVFB_RUN)
+    add_executable(toolkit_x11_tests ${CMAKE_CURRENT_LIST_DIR}/X11WindowTest.cpp
+      ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp)
+    target_link_libraries(toolkit_x11_tests PRIVATE velda_toolkit ${X11_LIBRARIES}
+      GTest::gtest GTest::gtest_main)
+    target_include_directories(toolkit_x11_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${X11_INCLUDE_DIR})
+    set_target_properties(toolkit_x11_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME toolkit_x11_tests COMMAND ${VELDA_XVFB_RUN} -a $<TARGET_FILE:toolkit_x11_tests>)
+  endif()
+endif()
