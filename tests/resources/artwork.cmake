@@ -27,3 +27,13 @@ velda_add_test(velda_artwork_library_test
     ${CMAKE_DL_LIBS})
 target_compile_definitions(velda_artwork_library_test PRIVATE ${_velda_probe_paths})
 add_dependencies(velda_artwork_library_test ${_velda_probes})
+
+# The generator runs on the build machine only: its reproducibility is checked in the native tree.
+if(NOT CMAKE_CROSSCOMPILING)
+  foreach(_velda_product Emberline2 Emberline Cindermote)
+    add_test(NAME velda_artwork_reproducible_${_velda_product}
+      COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:velda_artgen> -DPRODUCT=${_velda_product}
+        -DWORK=${CMAKE_BINARY_DIR}/tests/artwork-runs/${_velda_product}
+        -P ${CMAKE_SOURCE_DIR}/cmake/VeldaArtworkReproducible.cmake)
+  endforeach()
+endif()

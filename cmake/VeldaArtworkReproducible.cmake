@@ -1,0 +1,22 @@
+# Draws one product's artwork twice into fresh folders and expects the same bytes in every picture.
+#   cmake -DGENERATOR=<velda_artgen> -DPRODUCT=<name> -DWORK=<scratch folder> -P VeldaArtworkReproducible.cmake
+file(REMOVE_RECURSE ${WORK})
+foreach(run a b)
+  execute_process(COMMAND ${GENERATOR} ${PRODUCT} ${WORK}/${run} RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the generator failed for ${PRODUCT}: ${result}")
+  endif()
+endforeach()
+file(GLOB pictures RELATIVE ${WORK}/a ${WORK}/a/*.bmp ${WORK}/a/*.PNG ${WORK}/a/*.png)
+list(LENGTH pictures count)
+if(count LESS 20)
+  message(FATAL_ERROR "only ${count} pictures written for ${PRODUCT}")
+endif()
+foreach(picture IN LISTS pictures)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/a/${picture} ${WORK}/b/${picture}
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${PRODUCT}: ${picture} differs between two runs")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${WORK})
