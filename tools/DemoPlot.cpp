@@ -84,8 +84,12 @@ void drawWave(Canvas& canvas, const Panel& panel, const AudioBuffer& audio, cons
             canvas.fillRect(kLeft + 1 + x, y0, kLeft + 2 + x, y1 + 1, colour, c == 0 ? 0.85 : 0.5);
         }
     }
-    std::string legend = audio.channels.size() > 1 ? "left / right" : "mono";
-    canvas.text(kRight - 12 - Canvas::textWidth(legend), panel.top + 6, legend, kInk);
+    if (audio.channels.size() > 1) {
+        canvas.text(kRight - 12 - Canvas::textWidth("right"), panel.top + 6, "right", kRightColour);
+        canvas.text(kRight - 20 - Canvas::textWidth("right") - Canvas::textWidth("left"), panel.top + 6, "left", kLeftColour);
+    } else {
+        canvas.text(kRight - 12 - Canvas::textWidth("mono"), panel.top + 6, "mono", kLeftColour);
+    }
 }
 
 }  // namespace
