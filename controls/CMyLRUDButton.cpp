@@ -39,6 +39,7 @@ CMouseEventResult CMyLRUDButton::onMouseMoved(CPoint& where, const CButtonState&
     const CCoord l = size.left, t = size.top, r = size.right, b = size.bottom;
     const CCoord qw = (r - l) * 0.25, qh = (b - t) * 0.25, hh = (b - t) * 0.5;
     const CCoord x = where.x, y = where.y;
+    const float before = value;
     const bool middleRows = y >= t + qh && y <= b - qh;
     const bool middleColumns = x >= l + qw && x <= r - qw;
     if (x >= l && x <= l + qw && middleRows)
@@ -51,7 +52,8 @@ CMouseEventResult CMyLRUDButton::onMouseMoved(CPoint& where, const CButtonState&
         value = 0.0f;
     else
         value = savedValue;
-    if (isDirty() && listener) valueChanged();
+    // A return to the value last drawn is a change too when no redraw came between.
+    if ((value != before || isDirty()) && listener) valueChanged();
     return kMouseEventHandled;
 }
 

@@ -55,6 +55,7 @@ CMouseEventResult KnobMouseFeel::onMouseDown(CKnob& knob, CPoint& where, const C
 CMouseEventResult KnobMouseFeel::onMouseMoved(CKnob& knob, CPoint& where, const CButtonState& buttons)
 {
     if (!(buttons & kLButton)) return kMouseEventNotHandled;
+    const float before = knob.getValue();
     if (linearDrag) {
         // Up and right increase; horizontal movement counts half.
         const float delta = float(0.5 * (where.x - firstPoint.x) + (firstPoint.y - where.y));
@@ -78,7 +79,8 @@ CMouseEventResult KnobMouseFeel::onMouseMoved(CKnob& knob, CPoint& where, const 
             lastCircularValue = v;
         }
     }
-    if (knob.isDirty()) {
+    // A return to the value last drawn is a change too when no redraw came between.
+    if (knob.getValue() != before || knob.isDirty()) {
         knob.invalid();
         knob.valueChanged();
     }

@@ -88,6 +88,19 @@ TEST_F(KnobTest, ShiftPressedMidDragContinuesWithoutJumpAtOneFifthSpeed)
     EXPECT_NEAR(knob->getValue(), 0.0f, 1e-6) << "back at the start point gives the corrected entry value";
 }
 
+TEST_F(KnobTest, DragBackToTheDrawnValueIsReportedWithoutARedrawBetween)
+{
+    editor.knobMode = kLinearMode;
+    settle(0.4f);
+    press(kX, kY);
+    move(kX, kY - 30);
+    move(kX, kY);
+    release(kX, kY);
+    ASSERT_EQ(listener.changes.size(), 2u);
+    EXPECT_NEAR(listener.changes[0].second, 0.5f, 1e-6);
+    EXPECT_EQ(listener.changes[1].second, 0.4f);
+}
+
 TEST_F(KnobTest, HorizontalMovementCountsHalf)
 {
     editor.knobMode = kLinearMode;
