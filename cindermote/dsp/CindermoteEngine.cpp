@@ -160,6 +160,7 @@ void CindermoteEngine::processHost(const T* inL, const T* inR, T* outL, T* outR,
 {
     for (int done = 0; done < n;) {
         const int m = n - done < kWorkBlock ? n - done : kWorkBlock;
+        applyRequests();  // before the copy: a state reset clears the work buffers
         for (int i = 0; i < m; ++i) {
             workIn[0][i] = (double)inL[done + i];
             workIn[1][i] = (double)inR[done + i];
@@ -183,8 +184,6 @@ void CindermoteEngine::processHost(const T* inL, const T* inR, T* outL, T* outR,
 
 void CindermoteEngine::runWorkBlock(int n, bool rightInputActive)
 {
-    applyRequests();
-
     Block b;
     b.mask = ringSize() - 1;
     writeIndex &= b.mask;

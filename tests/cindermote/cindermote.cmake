@@ -4,6 +4,7 @@ velda_add_test(cindermote_tests
     ${CMAKE_CURRENT_LIST_DIR}/CindermoteProcessingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CindermoteChunkTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CindermoteGoldenTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CindermoteReferenceTest.cpp
     ${CMAKE_SOURCE_DIR}/cindermote/CindermoteFactory.cpp
   LIBRARIES velda_cindermote_effect velda_test_support)
 set_property(TEST cindermote_tests APPEND PROPERTY ENVIRONMENT
