@@ -165,7 +165,7 @@ void EmberlineEngine::suspend()
         ch->meter.vu.reset();
         ch->meter.vu.recompute();
     }
-    if (c.rate < 22050.0)
+    if (!(c.rate >= 22050.0))  // also a rate that is not a number
         c.rate = 22050.0;
     if (c.rate > 192000.0)
         c.rate = 192000.0;

@@ -54,6 +54,8 @@ TEST(EngineLatency, RateIsClampedAtSuspendAndMsFallsBackOutsideRange)
 {
     EngineRig low(8000.0);
     EXPECT_EQ(low.engine.sampleRate(), 22050.0);
+    EngineRig none(std::nan(""));
+    EXPECT_EQ(none.engine.sampleRate(), 22050.0);
     EngineRig high(384000.0);
     EXPECT_EQ(high.engine.sampleRate(), 192000.0);
     EXPECT_EQ(high.engine.getLatencySamples(), 2175.0f);
