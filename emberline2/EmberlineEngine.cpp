@@ -70,7 +70,7 @@ float EmberlineEngine::getLatencySamples() const
 float EmberlineEngine::getLatencyMs() const
 {
     double r = core->rate;
-    if (r > 200000.0 || r < 20000.0)
+    if (!(r >= 20000.0 && r <= 200000.0))
         r = 44100.0;
     return static_cast<float>(static_cast<double>(getLatencySamples()) * 1000.0 / r);
 }
@@ -87,7 +87,7 @@ void EmberlineEngine::crossoverUpdate()
 {
     EngineCore& c = *core;
     double r = c.rate;
-    if (r > 200000.0 || r < 22000.0)
+    if (!(r >= 22000.0 && r <= 200000.0))
         r = 44100.0;
     c.fat = fatInForce();
     const double fsX = (c.fat + 1) * r;
