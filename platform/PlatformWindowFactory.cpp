@@ -10,25 +10,32 @@
 #include <windows.h>
 
 #include "platform/Win32Window.h"
-#elif defined(VELDA_HAVE_X11)
+#else
+#include <sys/mman.h>
+#include <unistd.h>
+#if defined(VELDA_HAVE_X11)
 #include "platform/X11Window.h"
+#endif
 #endif
 
 namespace velda::platform {
 
 namespace {
-// Window handles and X11 window numbers stay below 2^32; records live at real addresses above it.
-bool mayBeRecordAddress(void* p)
+// True when `size` bytes at p are readable memory. Window handles and X11 window numbers are
+// numbers, not addresses; the record's magic and version tell the two apart.
+bool readable(const void* p, size_t size)
 {
-    const uintptr_t v = uintptr_t(p);
-    if (sizeof(uintptr_t) < 8 || v < (uintptr_t(1) << 32) || (v & 7) != 0) return false;
 #if defined(_WIN32)
     MEMORY_BASIC_INFORMATION info{};
     if (!VirtualQuery(p, &info, sizeof(info)) || info.State != MEM_COMMIT) return false;
     if (info.Protect & (PAGE_NOACCESS | PAGE_GUARD)) return false;
-    const uintptr_t end = uintptr_t(info.BaseAddress) + info.RegionSize;
-    return end - v >= sizeof(uint32_t);
+    return uintptr_t(info.BaseAddress) + info.RegionSize - uintptr_t(p) >= size;
 #else
+    const long page = sysconf(_SC_PAGESIZE);
+    const uintptr_t first = uintptr_t(p) & ~uintptr_t(page - 1);
+    const uintptr_t last = (uintptr_t(p) + size - 1) & ~uintptr_t(page - 1);
+    for (uintptr_t at = first; at <= last; at += uintptr_t(page))
+        if (msync(reinterpret_cast<void*>(at), size_t(page), MS_ASYNC) != 0) return false;
     return true;
 #endif
 }
@@ -36,7 +43,11 @@ bool mayBeRecordAddress(void* p)
 
 VeldaOffscreenParent* asOffscreenParent(void* parent)
 {
-    if (!parent || !mayBeRecordAddress(parent)) return nullptr;
+    if (!parent || (uintptr_t(parent) & 7) != 0) return nullptr;
+#if defined(_WIN32)
+    if (IsWindow(static_cast<HWND>(parent))) return nullptr;
+#endif
+    if (!readable(parent, 2 * sizeof(uint32_t))) return nullptr;
     auto* record = static_cast<VeldaOffscreenParent*>(parent);
     return record->magic == VELDA_OFFSCREEN_MAGIC && record->version == VELDA_OFFSCREEN_VERSION ? record : nullptr;
 }
