@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "emberline2/dsp/CrossoverFilters.h"
+#include "emberline2/dsp/Envelope.h"
 #include "emberline2/dsp/PeakRing.h"
 #include "emberline2/dsp/TimingValues.h"
 #include "emberline2/dsp/TransferCurve.h"
@@ -141,4 +142,67 @@ TEST(TransferCurve, ReachesOneAtFullDriveAndIsLinearBelowKneeInHardMode)
     // Band gain keeps the band's peak at its saturation level.
     for (double e : {0.5, 2.0, 10.0})
         EXPECT_LE(bandGain(hard, e, 4.0, 0.5, 2.0, 1.0) * e, 0.5 + 1e-15);
+}
+
+namespace {
+
+// Steps of release needed to fall from the level after a steady input to below 10 % of it.
+int releaseSteps(bool autoOn, double steadyLevel)
+{
+    Envelope env(200.0, 20.0);
+    env.setRate(44100.0);
+    env.reset();
+    const double attack = 0.5, release = 0.001;
+    for (int i = 0; i < 44100; ++i)
+        env.update<true>(steadyLevel * (0.8 + 0.2 * std::fabs(std::sin(0.05 * i))), attack, release, autoOn,
+                         kBandRelease);
+    const double start = env.e;
+    int steps = 0;
+    while (env.e > 0.1 * start && steps < 1000000) {
+        env.update<true>(kDetectorFloor, attack, release, autoOn, kBandRelease);
+        ++steps;
+    }
+    return steps;
+}
+
+}  // namespace
+
+TEST(Envelope, AttackFollowsRisesWithTheAttackCoefficient)
+{
+    Envelope env(200.0, 20.0);
+    env.setRate(44100.0);
+    env.reset();
+    const double e = env.update<true>(1.0, 0.25, 0.001, false, kBandRelease);
+    EXPECT_DOUBLE_EQ(e, kEnvelopeStart + (1.0 - kEnvelopeStart) * 0.25);
+}
+
+TEST(Envelope, ReleaseWithoutAutoUsesOnlyTheReleaseCoefficient)
+{
+    Envelope env(200.0, 20.0);
+    env.setRate(44100.0);
+    env.reset();
+    env.e = 0.5;
+    for (int i = 0; i < 100; ++i) {
+        const double before = env.e;
+        ASSERT_DOUBLE_EQ(env.update<true>(0.1, 0.5, 0.01, false, kBandRelease), before + (0.1 - before) * 0.01);
+    }
+}
+
+TEST(Envelope, AutoReleasesSustainedMaterialMoreSlowly)
+{
+    EXPECT_GT(releaseSteps(true, 0.5), releaseSteps(false, 0.5));
+}
+
+TEST(Envelope, BandEnvelopesAreFlooredLimiterIsNot)
+{
+    Envelope env(200.0, 20.0);
+    env.setRate(44100.0);
+    env.reset();
+    for (int i = 0; i < 100000; ++i)
+        env.update<true>(0.0, 0.5, 0.5, false, kBandRelease);
+    EXPECT_EQ(env.e, kEnvelopeFloor);
+    env.reset();
+    for (int i = 0; i < 100000; ++i)
+        env.update<false>(0.0, 0.5, 0.5, false, kLimiterRelease);
+    EXPECT_LT(env.e, kEnvelopeFloor);
 }
