@@ -14,12 +14,11 @@ constexpr double kPeakScale = 1.0115795;  // +0.1 dB: peaks are aimed just below
 constexpr double kEnvelopeStart = 0.0001;
 constexpr double kEnvelopeFloor = 0.000001;
 
+// The coefficient is selected rather than branched on: attack and release alternate unpredictably.
 inline double envelopeStep(double env, double e, double attackCoef, double releaseCoef)
 {
-    if (e > env)
-        env = env + (e - env) * attackCoef;
-    else
-        env = env + (e - env) * releaseCoef;
+    const double coef = e > env ? attackCoef : releaseCoef;
+    env = env + (e - env) * coef;
     return env < kEnvelopeFloor ? kEnvelopeFloor : env;
 }
 
