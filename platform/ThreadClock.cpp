@@ -1,4 +1,4 @@
-#include "tools/ThreadClock.h"
+#include "platform/ThreadClock.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <time.h>
 #endif
 
-namespace velda::tool {
+namespace velda::platform {
 
 double threadCpuSeconds()
 {
@@ -22,4 +22,4 @@ double threadCpuSeconds()
 #endif
 }
 
-}  // namespace velda::tool
+}  // namespace velda::platform

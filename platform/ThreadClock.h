@@ -1,8 +1,8 @@
 #pragma once
 
-namespace velda::tool {
+namespace velda::platform {
 
 // CPU time the calling thread has used, in seconds.
 double threadCpuSeconds();
 
-}  // namespace velda::tool
+}  // namespace velda::platform

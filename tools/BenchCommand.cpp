@@ -4,7 +4,7 @@
 #include "tools/CommandSupport.h"
 #include "tools/DemoSignal.h"
 #include "tools/OfflineRenderer.h"
-#include "tools/ThreadClock.h"
+#include "platform/ThreadClock.h"
 
 #include <cstdio>
 
@@ -73,9 +73,9 @@ int run(int argc, char** argv)
         RenderSettings settings;
         settings.blockSize = block;
         settings.doublePrecision = doublePrecision;
-        double start = threadCpuSeconds();
+        double start = platform::threadCpuSeconds();
         renderThrough(*host, input, settings);
-        double used = threadCpuSeconds() - start;
+        double used = platform::threadCpuSeconds() - start;
         std::string name = pathText(toPath(entry.path).filename());
         if (used > 0.0) std::printf("%-40s %-20s %10.3f %12.1f\n", name.c_str(), entry.configuration.c_str(), used, audioSeconds / used);
         else std::printf("%-40s %-20s %10.3f %12s\n", name.c_str(), entry.configuration.c_str(), used, "-");

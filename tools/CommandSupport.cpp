@@ -9,13 +9,8 @@
 #include <iterator>
 #include <system_error>
 
-#ifdef _WIN32
-#include <process.h>
-#define VELDA_GETPID _getpid
-#else
-#include <unistd.h>
-#define VELDA_GETPID getpid
-#endif
+#include <chrono>
+#include <random>
 
 namespace velda::tool {
 
@@ -96,7 +91,10 @@ void writeAtomically(const std::string& path, const std::function<void(const std
     std::error_code ec;
     if (fs::is_directory(target, ec)) throw ToolError("cannot write '" + path + "': it is a folder");
     fs::path temporary = target;
-    temporary += ".velda-" + std::to_string(VELDA_GETPID()) + ".tmp";
+    // Unique enough for concurrent runs writing next to each other.
+    std::random_device entropy;
+    auto stamp = (unsigned long long)std::chrono::steady_clock::now().time_since_epoch().count();
+    temporary += ".velda-" + std::to_string(entropy()) + "-" + std::to_string(stamp % 1000000) + ".tmp";
     try {
         write(pathText(temporary));
     } catch (...) {

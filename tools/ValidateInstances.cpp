@@ -1,5 +1,5 @@
 // Cost of silent and subnormal input, and several instances processing at once.
-#include "tools/ThreadClock.h"
+#include "platform/ThreadClock.h"
 #include "tools/ValidationAudio.h"
 #include "tools/ValidationChecks.h"
 
@@ -24,9 +24,9 @@ void validateInstances(Validator& v)
         const TestSignal::Kind kinds[3] = {TestSignal::Programme, TestSignal::Silence, TestSignal::Subnormal};
         for (int k = 0; k < 3; ++k) {
             TestSignal signal(44100.0, v.seed(), kinds[k]);
-            double start = threadCpuSeconds();
+            double start = platform::threadCpuSeconds();
             AudioStats stats = runAudio(*host, frames, signal, AudioRunOptions{});
-            seconds[k] = threadCpuSeconds() - start;
+            seconds[k] = platform::threadCpuSeconds() - start;
             // Subnormal input may come out as it went in; only broken output counts here.
             if (stats.nonFinite || stats.peak > 32.0) return CheckResult::fail(stats.describe());
         }

@@ -16,7 +16,7 @@ add_executable(velda
   ${CMAKE_CURRENT_LIST_DIR}/DemoSignal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DemoPlot.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DemoCommand.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ThreadClock.cpp
+  ${CMAKE_SOURCE_DIR}/platform/ThreadClock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BenchCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Validator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ValidationAudio.cpp
