@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "controls/ValueFormat.h"
@@ -60,8 +59,6 @@ void decibelText(char* text, double gain, int decimals)
     const float sixLog = (float)(6.0 * math::log10(gain));
     fixedText(text, (double)sixLog / math::log10(2.0), decimals);
 }
-
-bool isSwitchLike(int index) { return index <= 3 || index == 15 || index == 17; }
 
 }  // namespace
 
@@ -341,8 +338,8 @@ void Cindermote::getParameterDisplay(VstInt32 index, char* text)
 
 bool Cindermote::getParameterProperties(VstInt32 index, VstParameterProperties* p)
 {
-    if (!p || !(isSwitchLike(index) || index == kMeters) || index < 0) return false;
-    const bool isSwitch = index != kMeters;
+    if (!p || index < 0 || index >= kParameterCount || kParameters[index].steps == Steps::Continuous) return false;
+    const bool isSwitch = kParameters[index].steps == Steps::Switch;
     p->flags = (isSwitch ? kVstParameterIsSwitch : 0) | kVstParameterUsesIntegerMinMax | kVstParameterUsesIntStep;
     p->minInteger = 0;
     p->maxInteger = isSwitch ? 1 : 2;

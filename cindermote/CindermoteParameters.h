@@ -55,12 +55,16 @@ enum class Display {
 
 enum class Scope { Program, Global, Preference, None };
 
+// What the host is told about the steps of a parameter.
+enum class Steps { Continuous, Switch, ThreeWay };
+
 struct ParameterInfo {
     const char* name;
     const char* label;
     Display display;
     Scope scope;
     bool readFromProgram;  // drives nothing; its value is read back from the current program
+    Steps steps;
 };
 
 extern const ParameterInfo kParameters[kIndexCount];
