@@ -27,3 +27,21 @@ if(NOT WIN32)
     add_test(NAME toolkit_x11_tests COMMAND ${VELDA_XVFB_RUN} -a $<TARGET_FILE:toolkit_x11_tests>)
   endif()
 endif()
+
+# The product editor inside a plug-in library, driven offscreen by the velda tool.
+add_library(velda_editor_fixture MODULE ${CMAKE_SOURCE_DIR}/shell/PluginEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditorFixturePlugin.cpp)
+target_link_libraries(velda_editor_fixture PRIVATE velda_product_editor)
+set_target_properties(velda_editor_fixture PROPERTIES PREFIX "" OUTPUT_NAME VeldaEditorFixture
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fixtures RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fixtures)
+if(WIN32)
+  target_sources(velda_editor_fixture PRIVATE ${CMAKE_SOURCE_DIR}/cmake/plugin.def)
+endif()
+velda_add_test(editor_screenshot_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTest.cpp ${CMAKE_CURRENT_LIST_DIR}/StbImplementations.cpp
+    ${CMAKE_SOURCE_DIR}/tests/tools/ToolRunner.cpp
+  LIBRARIES velda_test_support)
+target_include_directories(editor_screenshot_tests PRIVATE ${CMAKE_BINARY_DIR}/toolkit-stb-include)
+target_compile_definitions(editor_screenshot_tests PRIVATE
+  VELDA_EDITOR_FIXTURE="$<TARGET_FILE_NAME:velda_editor_fixture>")
+add_dependencies(editor_screenshot_tests velda velda_editor_fixture)
