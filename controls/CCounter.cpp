@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "controls/ControlCopy.h"
+#include "controls/DrawBounds.h"
 #include "controls/ValueFormat.h"
 #include "toolkit/CBitmap.h"
 
@@ -157,6 +158,18 @@ CCounter::Glyphs CCounter::glyphsFor(float v, int32_t m)
     case kModePercent: return percentGlyphs(v);
     default: return plainGlyphs(v);
     }
+}
+
+CRect CCounter::paintedArea() const
+{
+    CRect area = size;
+    area.unite(CRect(x0, y0, x0 + 6 * w, y0 + gh));
+    return area;
+}
+
+void CCounter::drawRect(CDrawContext* context, const CRect& updateRect)
+{
+    drawWithin(*this, context, updateRect, paintedArea());
 }
 
 void CCounter::draw(CDrawContext* context)

@@ -30,6 +30,11 @@ public:
     bool isTypeOf(const char* name) const override;
     CView* newCopy() const override;
     void draw(CDrawContext* context) override;
+    // The glyph row may reach beyond the view's rectangle.
+    void drawRect(CDrawContext* context, const CRect& updateRect) override;
+    bool checkUpdate(const CRect& updateRect) const override { return updateRect.rectOverlap(paintedArea()); }
+    void invalid() override { invalidRect(paintedArea()); }
+    CRect paintedArea() const;
 
     // Stores the value as is (an engineering value, outside the control's range) and the mode.
     void setValueAndMode(float value, int32_t mode);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "controls/ControlCopy.h"
+#include "controls/DrawBounds.h"
 #include "toolkit/CBitmap.h"
 
 namespace velda::gui {
@@ -99,6 +100,23 @@ void COldVuMeter::draw(CDrawContext* context)
     if (indicator)
         indicator->draw(context, indicatorRect, CPoint(0, indicatorImage() * (indicator->getHeight() / 3)), 1.0f);
     // The dirty flag stays as it is: the editor marks the meter at every feed.
+}
+
+CRect COldVuMeter::paintedArea() const
+{
+    CRect area = size;
+    area.unite(faceRect);
+    if (overlay) area.unite(CRect(overlayPoint, CPoint(overlay->getWidth(), overlay->getHeight())));
+    area.unite(indicatorRect);
+    // The needle and its shadow at any angle, with room for the line widths.
+    const CCoord reach = std::fabs(r2) + 6;
+    area.unite(CRect(pivot.x - reach, pivot.y - reach, pivot.x + reach, pivot.y + reach));
+    return area;
+}
+
+void COldVuMeter::drawRect(CDrawContext* context, const CRect& updateRect)
+{
+    drawWithin(*this, context, updateRect, paintedArea());
 }
 
 void COldVuMeter::setMeter(float v, float overInput)

@@ -19,6 +19,11 @@ public:
     bool isTypeOf(const char* name) const override;
     CView* newCopy() const override;
     void draw(CDrawContext* context) override;
+    // The face, overlay, indicator and needle may lie outside the view's rectangle.
+    void drawRect(CDrawContext* context, const CRect& updateRect) override;
+    bool checkUpdate(const CRect& updateRect) const override { return updateRect.rectOverlap(paintedArea()); }
+    void invalid() override { invalidRect(paintedArea()); }
+    CRect paintedArea() const;
     CMouseEventResult onMouseDown(CPoint& where, const CButtonState& buttons) override;
 
     // Feeds the level and the channel's over state of one idle.
