@@ -81,6 +81,34 @@ TEST_F(CindermoteFixture, LatencyEqualsTheImpulseDelayAtEveryRateAndSpeed)
     }
 }
 
+TEST_F(CindermoteFixture, SampleRateFallBacks)
+{
+    struct RateCase {
+        float set;
+        bool suspendAfterSetting;  // else the rate arrives while suspended and resume sees it
+        float used;
+        int latency;
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const RateCase cases[] = {{10000, false, 44100, 63},  {300000, false, 44100, 63}, {nan, false, 44100, 63},
+                              {96000, false, 96000, 127}, {10000, true, 22050, 63},   {500000, true, 192000, 255},
+                              {nan, true, 44100, 63},     {192000, true, 192000, 255}};
+    for (const RateCase& c : cases) {
+        if (c.suspendAfterSetting) {
+            dispatch(*fx, effSetSampleRate, 0, 0, nullptr, c.set);
+            dispatch(*fx, effMainsChanged, 0, 0);
+        } else {
+            dispatch(*fx, effMainsChanged, 0, 0);
+            dispatch(*fx, effSetSampleRate, 0, 0, nullptr, c.set);
+        }
+        dispatch(*fx, effMainsChanged, 0, 1);
+        EXPECT_EQ(fx->getSampleRate(), c.used) << c.set;
+        EXPECT_EQ(fx->getAeffect()->initialDelay, c.latency) << c.set;
+        const Stereo out = render(*fx, noise(3000, 0.5f));
+        EXPECT_TRUE(allFinite(out.left)) << c.set;
+    }
+}
+
 // A 15 Hz high-pass of its own, for comparison.
 std::vector<double> highPass15(const std::vector<double>& x, double rate)
 {
