@@ -45,3 +45,15 @@ target_include_directories(editor_screenshot_tests PRIVATE ${CMAKE_BINARY_DIR}/t
 target_compile_definitions(editor_screenshot_tests PRIVATE
   VELDA_EDITOR_FIXTURE="$<TARGET_FILE_NAME:velda_editor_fixture>")
 add_dependencies(editor_screenshot_tests velda velda_editor_fixture)
+
+if(WIN32)
+  velda_add_test(toolkit_win32_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32WindowTest.cpp ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp
+    LIBRARIES velda_toolkit velda_test_support)
+  # Wine shows windows through an X server: run once more under Xvfb when it is installed.
+  find_program(VELDA_XVFB_RUN xvfb-run)
+  find_program(VELDA_WINE wine)
+  if(VELDA_XVFB_RUN AND VELDA_WINE)
+    add_test(NAME toolkit_win32_tests_xvfb COMMAND ${VELDA_XVFB_RUN} -a ${VELDA_WINE} $<TARGET_FILE:toolkit_win32_tests>)
+  endif()
+endif()
