@@ -3,6 +3,7 @@
 #include "tools/CommandSupport.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace velda::tool {
 
@@ -67,12 +68,21 @@ AudioBuffer renderThrough(PluginHost& host, const AudioBuffer& input, const Rend
     // A mono file feeds both inputs, so every input used is connected.
     host.connectedInputs = std::min(std::max(effect->numInputs, 0), 2);
     host.connectedOutputs = std::min(effect->numOutputs, 2);
-    if (settings.doublePrecision) {
-        if (!host.canDouble()) throw ToolError("the plug-in cannot process 64-bit audio (no double replacing)");
-        return render<double>(host, input, settings);
+    if (settings.doublePrecision && !host.canDouble())
+        throw ToolError("the plug-in cannot process 64-bit audio (no double replacing)");
+    if (!settings.doublePrecision && !host.canReplacing()) throw ToolError("the plug-in offers no replacing process entry");
+    // Some plug-ins learn their latency only while processing and announce it through
+    // audioMasterIOChanged; the result would not line up, so render again from a fresh resume.
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        int latency = effect->initialDelay;
+        AudioBuffer result = settings.doublePrecision ? render<double>(host, input, settings) : render<float>(host, input, settings);
+        if (effect->initialDelay == latency || attempt == kAttempts) return result;
+        std::fprintf(stderr, "velda: the plug-in changed its latency from %d to %d while processing; rendering again\n",
+                     latency, effect->initialDelay);
+        host.suspend();
+        host.resume();
     }
-    if (!host.canReplacing()) throw ToolError("the plug-in offers no replacing process entry");
-    return render<float>(host, input, settings);
 }
 
 }  // namespace velda::tool

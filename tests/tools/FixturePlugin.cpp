@@ -3,7 +3,9 @@
 // in a state chunk (header: format 1, unique ID, program count, current program).
 // Parameter 1 ("Bypass") passes the input through, still delayed.
 // Built with VELDA_FIXTURE_NULL_ENTRY its entry point answers null; built with
-// VELDA_FIXTURE_FAULTY it misreports its latency and takes truncated chunks.
+// VELDA_FIXTURE_FAULTY it misreports its latency and takes truncated chunks; built with
+// VELDA_FIXTURE_LATE_LATENCY it reports its latency only from its first block on, through
+// audioMasterIOChanged.
 #include "shell/vst2.h"
 
 #include <cstdio>
@@ -39,6 +41,12 @@ struct Fixture {
     template <typename Sample>
     void process(Sample** in, Sample** out, VstInt32 frames)
     {
+#ifdef VELDA_FIXTURE_LATE_LATENCY
+        if (effect.initialDelay != kLatency) {
+            effect.initialDelay = kLatency;
+            host(&effect, audioMasterIOChanged, 0, 0, nullptr, 0.0f);
+        }
+#endif
         for (VstInt32 i = 0; i < frames; ++i) {
             for (int c = 0; c < 2; ++c) {
                 double delayed = ring[c][ringAt];
@@ -160,8 +168,10 @@ extern "C" FIXTURE_EXPORT AEffect* VSTPluginMain(audioMasterCallback host)
     e.numInputs = 2;
     e.numOutputs = 2;
     e.flags = effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks;
-#ifdef VELDA_FIXTURE_FAULTY
+#if defined(VELDA_FIXTURE_FAULTY)
     e.initialDelay = kLatency - 7;
+#elif defined(VELDA_FIXTURE_LATE_LATENCY)
+    e.initialDelay = 0;
 #else
     e.initialDelay = kLatency;
 #endif

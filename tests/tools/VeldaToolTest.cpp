@@ -90,6 +90,16 @@ TEST_F(VeldaTool, RenderLinesUpWithTheInputAtAnyBlockSizeAndPrecision)
     }
 }
 
+TEST_F(VeldaTool, RenderLinesUpWhenTheLatencyIsAnnouncedWhileProcessing)
+{
+    Channels input = testSignal(3000);
+    writeFloatWav(file("in.wav"), input);
+    ToolResult result = runVelda({"render", fixture("VeldaLateLatency"), file("in.wav"), file("out.wav"), "--block", "256"});
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("changed its latency from 0 to 37"), std::string::npos) << result.output;
+    EXPECT_EQ(readFloatWav(file("out.wav")), input);
+}
+
 TEST_F(VeldaTool, RenderAppliesChunkThenProgramThenParameterValues)
 {
     Channels input = testSignal(500);
