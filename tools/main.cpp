@@ -47,5 +47,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "velda: unknown command '%s' (velda help lists them)\n", argv[1]);
         return 2;
     }
+    if (argc == 3 && (!std::strcmp(argv[2], "--help") || !std::strcmp(argv[2], "-h"))) {
+        std::printf("usage: velda %s\n  %s\n", command->usage, command->summary);
+        return 0;
+    }
     return command->run(argc - 1, argv + 1);
 }
