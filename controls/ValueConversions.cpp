@@ -32,6 +32,10 @@ void levelString(double a, const char* unit, char* text)
         std::snprintf(text, kTextSize, "-%d.%d%s", i, d, unit);
 }
 
+// The logarithm rounded to a 32-bit float, taken through the 64-bit one so that every C library
+// gives the same float (their 32-bit logarithms differ in the last place).
+double log10As32Bit(float x) { return double(float(std::log10(double(x)))); }
+
 }  // namespace
 
 void percentString(float value, char* text)
@@ -50,7 +54,7 @@ void decibelString(float value, char* text)
         std::strcpy(text, "-oo dB");
         return;
     }
-    levelString(20.0 * double(std::log10(value)), "dB", text);
+    levelString(20.0 * log10As32Bit(value), "dB", text);
 }
 
 void decibelFSString(float value, char* text)
@@ -59,7 +63,7 @@ void decibelFSString(float value, char* text)
         std::strcpy(text, "-oo dBFS");
         return;
     }
-    levelString(6.0 * double(std::log10(value)) / std::log10(2.0), "dBFS", text);
+    levelString(6.0 * log10As32Bit(value) / std::log10(2.0), "dBFS", text);
 }
 
 void integerString(float value, char* text) { std::snprintf(text, kTextSize, "%d", wholePart(value)); }

@@ -54,6 +54,9 @@ const Case kCases[] = {
     {"decibel", decibelString, 0.9f, "-0.9dB"},
     {"decibel", decibelString, 0.7f, "-3.0dB"},
     {"decibel", decibelString, 0.1f, "-20.0dB"},
+    {"decibel", decibelString, 0.70794578f, "-3.0dB"},  // 10^(-3/20): the 32-bit logarithm lands just below -3
+    {"decibel", decibelString, 3.98107171f, "12.0dB"},
+    {"decibel", decibelString, 0.98855311f, "-0.0dB"},  // -0.1 dB less a hair: cut, not rounded
 
     {"decibelFS", decibelFSString, 0.125f, "-18.0dBFS"},
     {"decibelFS", decibelFSString, 0.5f, "-6.0dBFS"},
