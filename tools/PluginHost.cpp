@@ -2,6 +2,8 @@
 
 #include "tools/DynamicLibrary.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 using namespace vst;
@@ -277,7 +279,7 @@ VstIntPtr PluginHost::answer(int opcode, int index, VstIntPtr value, void* ptr, 
     case audioMasterCanDo: {
         const char* what = (const char*)ptr;
         if (!what) return 0;
-        for (const char* yes : {"sendVstTimeInfo", "startStopProcess", "supplyIdle", "sizeWindow"})
+        for (const char* yes : {"sendVstTimeInfo", "startStopProcess", "supplyIdle"})
             if (std::strcmp(what, yes) == 0) return 1;
         return -1;
     }
