@@ -49,6 +49,7 @@ struct Fixture {
 #endif
         for (VstInt32 i = 0; i < frames; ++i) {
             for (int c = 0; c < 2; ++c) {
+                if (!in[c] || !out[c]) continue;  // a channel the host left out
                 double delayed = ring[c][ringAt];
                 ring[c][ringAt] = (double)in[c][i];
                 out[c][i] = (Sample)(delayed * gain());
