@@ -31,10 +31,14 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+// Classes of a library outlive it: the last window unregisters the class, so that a reloaded
+// library never finds a class whose procedure pointed into its unloaded predecessor.
+int openWindows = 0;
+
 bool registerClass()
 {
     WNDCLASSA existing{};
-    if (GetClassInfoA(moduleInstance(), kClassName, &existing)) return true;
+    if (GetClassInfoA(moduleInstance(), kClassName, &existing)) return existing.lpfnWndProc == windowProc;
     WNDCLASSA wc{};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = windowProc;
@@ -145,7 +149,11 @@ std::unique_ptr<PlatformWindow> Win32Window::create(HWND parent, int32_t width, 
     std::unique_ptr<Win32Window> window(new Win32Window(width, height, events));
     window->hwnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
                                    parent, nullptr, moduleInstance(), nullptr);
-    if (!window->hwnd) return nullptr;
+    if (!window->hwnd) {
+        if (openWindows == 0) UnregisterClassA(kClassName, moduleInstance());
+        return nullptr;
+    }
+    ++openWindows;
     SetWindowLongPtrA(window->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
     SetTimer(window->hwnd, kPumpTimer, kPumpPeriodMs, nullptr);
     return window;
@@ -162,6 +170,7 @@ Win32Window::~Win32Window()
     KillTimer(hwnd, kPumpTimer);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
+    if (--openWindows == 0) UnregisterClassA(kClassName, moduleInstance());
 }
 
 void Win32Window::present(const uint8_t* rgba, int32_t stride, const PixelRect& area)

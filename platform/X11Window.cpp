@@ -75,6 +75,26 @@ uint8_t virtualKeyOf(KeySym sym)
     }
 }
 
+// Catches the error of a bad parent window instead of Xlib's default, which ends the process.
+bool xErrorSeen = false;
+int trapError(Display*, XErrorEvent*)
+{
+    xErrorSeen = true;
+    return 0;
+}
+
+bool windowExists(Display* display, Window window)
+{
+    xErrorSeen = false;
+    XSync(display, False);
+    auto previous = XSetErrorHandler(trapError);
+    XWindowAttributes attributes;
+    const Status found = XGetWindowAttributes(display, window, &attributes);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return found && !xErrorSeen;
+}
+
 int shiftOf(unsigned long mask)
 {
     int shift = 0;
@@ -96,8 +116,7 @@ std::unique_ptr<PlatformWindow> X11Window::create(uintptr_t parent, int32_t widt
     c->depth = DefaultDepth(c->display, screen);
     if (c->visual->c_class != TrueColor || (c->depth != 24 && c->depth != 32)) return nullptr;
     Window parentWindow = Window(parent);
-    XWindowAttributes attributes;
-    if (!parentWindow || !XGetWindowAttributes(c->display, parentWindow, &attributes)) return nullptr;
+    if (!parentWindow || !windowExists(c->display, parentWindow)) return nullptr;
     c->window = XCreateSimpleWindow(c->display, parentWindow, 0, 0, unsigned(width), unsigned(height), 0, 0, 0);
     XSelectInput(c->display, c->window,
                  ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | LeaveWindowMask |

@@ -51,7 +51,7 @@ protected:
     };
     std::vector<Entry> entries;
     int32_t current = 0;
-    int32_t itemsPerColumn = 0;
+    int32_t itemsPerColumn = 15;  // 0: one column
     int32_t lastResult = -1;
     CBitmap* backgroundWhenClicked;
 };

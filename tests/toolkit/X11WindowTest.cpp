@@ -64,3 +64,19 @@ TEST(X11Window, ChildWindowReceivesAClickAndCloses)
 }
 
 }  // namespace velda::test
+
+namespace velda::test {
+
+// A host handing over a window number that does not exist gets a refusal, not a dead process.
+TEST(X11Window, UnknownParentIsRefused)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) GTEST_SKIP() << "no X display";
+    XCloseDisplay(display);
+    RecordingEditor editor;
+    auto* frame = new CFrame(CRect(0, 0, 50, 50), &editor);
+    EXPECT_FALSE(frame->open(reinterpret_cast<void*>(uintptr_t(0x3fffff0))));
+    frame->forget();
+}
+
+}  // namespace velda::test

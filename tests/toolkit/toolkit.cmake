@@ -24,7 +24,8 @@ if(NOT WIN32)
       GTest::gtest GTest::gtest_main)
     target_include_directories(toolkit_x11_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${X11_INCLUDE_DIR})
     set_target_properties(toolkit_x11_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME toolkit_x11_tests COMMAND ${VELDA_XVFB_RUN} -a $<TARGET_FILE:toolkit_x11_tests>)
+    add_test(NAME toolkit_x11_tests COMMAND ${VELDA_XVFB_RUN} -a -s "-screen 0 640x480x24 -noreset"
+      $<TARGET_FILE:toolkit_x11_tests>)
   endif()
 endif()
 
