@@ -46,6 +46,7 @@ bool CViewContainer::removeAll(bool withForget)
         if (view->isAttached()) view->removed(this);
         if (withForget) view->forget();
     }
+    // (each view is taken out before it is told, so changes made meanwhile stay consistent)
     return true;
 }
 
@@ -203,8 +204,10 @@ bool CViewContainer::attached(CView* parent)
 bool CViewContainer::removed(CView* parent)
 {
     mouseDownView = nullptr;
-    for (CView* view : children)
-        if (view->isAttached()) view->removed(this);
+    // A child losing the focus may make its listener change this container: walk a copy.
+    const std::vector<CView*> snapshot = children;
+    for (CView* view : snapshot)
+        if (isChild(view) && view->isAttached()) view->removed(this);
     return CView::removed(parent);
 }
 

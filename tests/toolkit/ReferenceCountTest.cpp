@@ -75,3 +75,45 @@ TEST(ReferenceCounting, ARemovedFocusViewLosesItsFocusFirst)
 }
 
 }  // namespace velda::test
+
+namespace velda::test {
+
+namespace {
+// Like a typed-entry editor: when its field loses the focus it takes the field off the page.
+struct FieldRemover : CControlListener {
+    CViewContainer* page = nullptr;
+    int reports = 0;
+    void valueChanged(CControl* control) override
+    {
+        ++reports;
+        if (page && page->isChild(control)) page->removeView(control, false);
+    }
+};
+}  // namespace
+
+TEST(ReferenceCounting, AFocusedFieldMayLeaveItsPageWhileThePageLeavesTheFrame)
+{
+    const int before = CBaseObject::liveObjects();
+    RecordingEditor editor;
+    FieldRemover remover;
+    auto* frame = new CFrame(CRect(0, 0, 100, 100), &editor);
+    ASSERT_TRUE(frame->open(nullptr));
+    auto* page = new CViewContainer(CRect(0, 0, 100, 100));
+    auto* field = new CTextEdit(CRect(0, 0, 50, 20), &remover, 58, "1.0");
+    for (int i = 0; i < 4; ++i) page->addView(new CView(CRect(0, 30, 10, 40)));
+    page->addView(field);
+    page->addView(new CView(CRect(60, 30, 70, 40)));
+    remover.page = page;
+    frame->addView(page);
+    frame->setFocusView(field);
+    frame->removeView(page, false);
+    EXPECT_EQ(remover.reports, 1);
+    EXPECT_FALSE(page->isChild(field));
+    EXPECT_EQ(page->getNbViews(), 5);
+    field->forget();
+    page->forget();
+    frame->close();
+    EXPECT_EQ(CBaseObject::liveObjects(), before);
+}
+
+}  // namespace velda::test
