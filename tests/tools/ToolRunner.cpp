@@ -125,6 +125,61 @@ void writeFloatWav(const std::string& path, const Channels& channels, int sample
     writeText(path, bytes);
 }
 
+void writePcm16Wav(const std::string& path, const std::vector<std::vector<int16_t>>& channels, int sampleRate)
+{
+    std::string bytes;
+    auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) bytes += (char)(v >> (8 * i)); };
+    auto put16 = [&](uint16_t v) { bytes += (char)v; bytes += (char)(v >> 8); };
+    uint16_t count = (uint16_t)channels.size();
+    uint32_t frames = (uint32_t)channels[0].size();
+    bytes += "RIFF";
+    put32(36 + frames * count * 2);
+    bytes += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(count);
+    put32(sampleRate);
+    put32(sampleRate * count * 2);
+    put16((uint16_t)(count * 2));
+    put16(16);
+    bytes += "data";
+    put32(frames * count * 2);
+    for (uint32_t i = 0; i < frames; ++i)
+        for (const auto& channel : channels) put16((uint16_t)channel[i]);
+    writeText(path, bytes);
+}
+
+std::vector<std::vector<int16_t>> readPcm16Wav(const std::string& path, int* bitsOut)
+{
+    std::string bytes = readText(path);
+    const unsigned char* p = (const unsigned char*)bytes.data();
+    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") || bytes.compare(8, 4, "WAVE"))
+        throw std::runtime_error("not a WAV file: " + path);
+    int count = 0, bits = 0, tag = 0;
+    for (size_t at = 12; at + 8 <= bytes.size();) {
+        uint32_t size = le32(p + at + 4);
+        if (!bytes.compare(at, 4, "fmt ")) {
+            tag = p[at + 8] | p[at + 9] << 8;
+            if (tag == 0xFFFE) tag = p[at + 32] | p[at + 33] << 8;
+            count = p[at + 10] | p[at + 11] << 8;
+            bits = p[at + 22] | p[at + 23] << 8;
+        } else if (!bytes.compare(at, 4, "data")) {
+            if (bitsOut) *bitsOut = tag == 1 ? bits : -bits;
+            if (tag != 1 || bits != 16 || count < 1) return {};
+            size_t frames = std::min<size_t>(size, bytes.size() - at - 8) / (2 * count);
+            std::vector<std::vector<int16_t>> channels(count, std::vector<int16_t>(frames));
+            for (size_t i = 0; i < frames; ++i)
+                for (int c = 0; c < count; ++c) {
+                    const unsigned char* s = p + at + 8 + (i * count + c) * 2;
+                    channels[c][i] = (int16_t)(s[0] | s[1] << 8);
+                }
+            return channels;
+        }
+        at += 8 + (size_t)size + (size & 1);
+    }
+    throw std::runtime_error("no audio data in " + path);
+}
+
 Channels readFloatWav(const std::string& path)
 {
     std::string bytes = readText(path);

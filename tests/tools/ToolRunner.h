@@ -1,5 +1,6 @@
 // Runs the velda executable for end-to-end tests and exchanges float WAV files with it.
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ ToolResult runVelda(const std::vector<std::string>& arguments);
 using Channels = std::vector<std::vector<float>>;
 void writeFloatWav(const std::string& path, const Channels& channels, int sampleRate = 44100);
 Channels readFloatWav(const std::string& path);
+// 16-bit integer WAV; `bits` tells what a file read back holds.
+void writePcm16Wav(const std::string& path, const std::vector<std::vector<int16_t>>& channels, int sampleRate = 44100);
+std::vector<std::vector<int16_t>> readPcm16Wav(const std::string& path, int* bits = nullptr);
 std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
 

@@ -133,6 +133,42 @@ TEST_F(VeldaTool, RenderAppliesChunkThenProgramThenParameterValues)
     }
 }
 
+TEST_F(VeldaTool, RenderKeepsTheSampleFormatAndClipsIntegers)
+{
+    std::vector<std::vector<int16_t>> input(2, std::vector<int16_t>(2000));
+    for (size_t i = 0; i < input[0].size(); ++i) {
+        input[0][i] = (int16_t)((i * 7919) % 60000 - 30000);
+        input[1][i] = (int16_t)(-(int)input[0][i] / 2);
+    }
+    writePcm16Wav(file("in16.wav"), input);
+
+    ASSERT_EQ(runVelda({"render", fixture("VeldaFixture"), file("in16.wav"), file("out16.wav")}).exitCode, 0);
+    int bits = 0;
+    EXPECT_EQ(readPcm16Wav(file("out16.wav"), &bits), input);
+    EXPECT_EQ(bits, 16);
+
+    // Gain 2: integer output clips at full scale instead of wrapping round.
+    ASSERT_EQ(runVelda({"render", fixture("VeldaFixture"), file("in16.wav"), file("loud.wav"), "--set", "0=1"}).exitCode, 0);
+    auto loud = readPcm16Wav(file("loud.wav"));
+    ASSERT_EQ(loud.size(), 2u);
+    for (size_t i = 0; i < input[0].size(); ++i) {
+        int expected = std::clamp(2 * (int)input[0][i], -32768, 32767);
+        ASSERT_EQ(loud[0][i], expected) << i;
+    }
+
+#ifndef _WIN32
+    // Through FLAC and AIFF and back: the same 16-bit samples.
+    for (const char* name : {"mid.flac", "mid.aiff"}) {
+        ASSERT_EQ(runVelda({"render", fixture("VeldaFixture"), file("in16.wav"), file(name)}).exitCode, 0) << name;
+        ASSERT_EQ(runVelda({"render", fixture("VeldaFixture"), file(name), file("back.wav")}).exitCode, 0) << name;
+        EXPECT_EQ(readPcm16Wav(file("back.wav")), input) << name;
+    }
+#else
+    ToolResult flac = runVelda({"render", fixture("VeldaFixture"), file("in16.wav"), file("out.flac")});
+    EXPECT_EQ(flac.exitCode, 2) << flac.output;
+#endif
+}
+
 TEST_F(VeldaTool, MonoInputFeedsBothChannels)
 {
     Channels input = testSignal(800, 1);
