@@ -29,6 +29,7 @@ int runEdit(int argc, char** argv)
         if (!host->dispatch(vst::effEditOpen, 0, 0, window->parentHandle()))
             throw ToolError("the plug-in did not open its editor");
         std::printf("%s: close the window to end\n", host->effectName().c_str());
+        std::fflush(stdout);
         while (window->processEvents()) {
             host->dispatch(vst::effEditIdle);
             platform::sleepMs(kIdlePeriodMs);

@@ -4,6 +4,7 @@ velda_add_test(toolkit_tests
     ${CMAKE_CURRENT_LIST_DIR}/EventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReferenceCountTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileSelectorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StbImplementations.cpp
     ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp
   LIBRARIES velda_toolkit velda_test_support)
