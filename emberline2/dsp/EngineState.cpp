@@ -20,10 +20,10 @@ void ChannelState::clearRings()
     zero(bandMid);
     zero(bandHigh);
     zero(sum);
-    zero(peakLow);
-    zero(peakMid);
-    zero(peakHigh);
-    zero(peakLimiter);
+    peakLow.clear();
+    peakMid.clear();
+    peakHigh.clear();
+    peakLimiter.clear();
     zero(in);
     zero(result);
 }

@@ -8,6 +8,7 @@
 #include "emberline2/dsp/Envelope.h"
 #include "emberline2/dsp/MeterFeed.h"
 #include "emberline2/dsp/Oversampler2x.h"
+#include "emberline2/dsp/PeakDetector.h"
 #include "emberline2/dsp/TimingValues.h"
 #include "emberline2/dsp/TransferCurve.h"
 
@@ -26,8 +27,8 @@ struct ChannelState {
     double fatRing[kMaxDelayRingSize];
     double bandLow[kMaxBandRingSize], bandMid[kMaxBandRingSize], bandHigh[kMaxBandRingSize];
     double sum[kMaxBandRingSize];
-    double peakLow[kMaxBandRingSize], peakMid[kMaxBandRingSize], peakHigh[kMaxBandRingSize];
-    double peakLimiter[kMaxBandRingSize];
+    PeakDetector<kMaxBandRingSize> peakLow, peakMid, peakHigh;
+    PeakDetector<kMaxBandRingSize> peakLimiter;
 
     double in[2 * kWorkBlock];
     double result[2 * kWorkBlock];

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "emberline2/dsp/PeakRing.h"
 
 namespace velda {
 
@@ -175,14 +174,14 @@ void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         const FrontEnd f = frontEnd(s, c, P, d);
         BandPieces now;
         const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
-        const double pLow = peakMaximum(c.peakLow, ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
-        const double pMid = peakMaximum(c.peakMid, ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
-        const double pHigh = peakMaximum(c.peakHigh, ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
+        const double pLow = c.peakLow.next(ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
+        const double pMid = c.peakMid.next(ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
+        const double pHigh = c.peakHigh.next(ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
         const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
         double gMin = g.min();
         const double sum = weightedSum(del, g);
         c.sum[ix.w] = sum;
-        const double pLim = peakMaximum(c.peakLimiter, ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
+        const double pLim = c.peakLimiter.next(ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
         double y = c.sum[ix.r2];
         if (p.brickwallOn) {
             const double gL = limiterGain(c, s, p, pLim);
@@ -217,18 +216,18 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         const BandPieces dl = storeBands(l, p, fl, ix.w, ix.r, nl);
         const BandPieces dr = storeBands(r, p, fr, ix.w, ix.r, nr);
         const double pLow =
-            peakMaximum(l.peakLow, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.low), std::fabs(nr.low)), d);
+            l.peakLow.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.low), std::fabs(nr.low)), d);
         const double pMid =
-            peakMaximum(l.peakMid, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.mid), std::fabs(nr.mid)), d);
+            l.peakMid.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.mid), std::fabs(nr.mid)), d);
         const double pHigh =
-            peakMaximum(l.peakHigh, ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.high), std::fabs(nr.high)), d);
+            l.peakHigh.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.high), std::fabs(nr.high)), d);
         const BandGains g = bandGains<true>(l, s, p, pLow, pMid, pHigh);
         double gMin = g.min();
         const double sl = weightedSum(dl, g);
         const double sr = weightedSum(dr, g);
         l.sum[ix.w] = sl;
         r.sum[ix.w] = sr;
-        const double pLim = peakMaximum(l.peakLimiter, ix.w, ix.r2, p.bandMask,
+        const double pLim = l.peakLimiter.next(ix.w, ix.r2, p.bandMask,
                                         std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
         double yl = l.sum[ix.r2];
         double yr = r.sum[ix.r2];
@@ -262,14 +261,14 @@ inline double unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const Bl
     const FrontEnd f = frontEnd(s, c, x, d);
     BandPieces now;
     const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
-    const double pLow = peakMaximum(c.peakLow, ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
-    const double pMid = peakMaximum(c.peakMid, ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
-    const double pHigh = peakMaximum(c.peakHigh, ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
+    const double pLow = c.peakLow.next(ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
+    const double pMid = c.peakMid.next(ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
+    const double pHigh = c.peakHigh.next(ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
     const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
     double gMin = g.min();
     const double sum = weightedSum(del, g);
     c.sum[ix.w] = sum;
-    const double pLim = peakMaximum(c.peakLimiter, ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
+    const double pLim = c.peakLimiter.next(ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
     y = c.sum[ix.r2];
     if (p.brickwallOn) {
         const double gL = limiterGain(c, s, p, pLim);
@@ -345,7 +344,7 @@ void monoSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         c.dry[ix.wd] = f.h;  // the dry path is DC-blocked
         const double sig = toneShapedOf(f, p);
         c.sum[ix.w] = sig;
-        const double pk = peakMaximum(c.peakLimiter, ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
+        const double pk = c.peakLimiter.next(ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
         const double e = singleEnvelope(c, s, p, pk, kSingleRelease);
         const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
         const double y = finishSingle(p, c.sum[ix.r], g);
@@ -375,7 +374,7 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         const double sr = toneShapedOf(frontEnd(s, r, xr, d), p);
         l.sum[ix.w] = sl;
         r.sum[ix.w] = sr;
-        const double pk = peakMaximum(l.peakLimiter, ix.w, ix.r, p.bandMask,
+        const double pk = l.peakLimiter.next(ix.w, ix.r, p.bandMask,
                                       std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
         const double e = singleEnvelope(l, s, p, pk, shape);
         const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
@@ -401,7 +400,7 @@ inline double unlinkedSingleChannel(EngineState& s, ChannelState& c, const Block
 {
     const double sig = toneShapedOf(frontEnd(s, c, x, d), p);
     c.sum[ix.w] = sig;
-    const double pk = peakMaximum(c.peakLimiter, ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
+    const double pk = c.peakLimiter.next(ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
     const double e = singleEnvelope(c, s, p, pk, shape);
     g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
     return finishSingle(p, c.sum[ix.r], g);
