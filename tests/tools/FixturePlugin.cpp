@@ -5,7 +5,8 @@
 // Built with VELDA_FIXTURE_NULL_ENTRY its entry point answers null; built with
 // VELDA_FIXTURE_FAULTY it misreports its latency and takes truncated chunks; built with
 // VELDA_FIXTURE_LATE_LATENCY it reports its latency only from its first block on, through
-// audioMasterIOChanged.
+// audioMasterIOChanged; built with VELDA_FIXTURE_VST_PROGRAMS it shows its three programs as
+// VST programs and its chunk has another header.
 #include "shell/vst2.h"
 
 #include <cstdio>
@@ -21,6 +22,13 @@ constexpr int kLatency = 37;
 constexpr int kPrograms = 3;
 constexpr int kParams = 2;
 constexpr VstInt32 kUniqueId = fourCC('V', 't', 'F', 'x');
+#ifdef VELDA_FIXTURE_VST_PROGRAMS
+constexpr VstInt32 kChunkFormat = 0x12345678;
+constexpr VstInt32 kVisiblePrograms = kPrograms;
+#else
+constexpr VstInt32 kChunkFormat = 0x01000000;
+constexpr VstInt32 kVisiblePrograms = 1;
+#endif
 
 struct Program {
     char name[24];
@@ -61,7 +69,7 @@ struct Fixture {
     VstIntPtr getChunk(void** data)
     {
         chunk.assign(32 + sizeof programs, 0);
-        VstInt32 header[4] = {0x01000000, kUniqueId, kPrograms, current};
+        VstInt32 header[4] = {kChunkFormat, kUniqueId, kPrograms, current};
         std::memcpy(chunk.data(), header, sizeof header);
         std::memcpy(chunk.data() + 32, programs, sizeof programs);
         *data = chunk.data();
@@ -78,7 +86,7 @@ struct Fixture {
         if (!data || size != (VstIntPtr)(32 + sizeof programs)) return -1;
         VstInt32 header[4];
         std::memcpy(header, data, sizeof header);
-        if (header[0] != 0x01000000 || header[1] != kUniqueId || header[2] != kPrograms) return -1;
+        if (header[0] != kChunkFormat || header[1] != kUniqueId || header[2] != kPrograms) return -1;
         std::memcpy(programs, (const char*)data + 32, sizeof programs);
         if (header[3] >= 0 && header[3] < kPrograms) current = header[3];
         return 0;
@@ -106,6 +114,10 @@ struct Fixture {
             }
             return 0;
         case effGetProgramName: copy(ptr, programs[current].name); return 0;
+        case effSetProgram:
+            if (kVisiblePrograms > 1 && value >= 0 && value < kPrograms) current = (int)value;
+            return 0;
+        case effGetProgram: return kVisiblePrograms > 1 ? current : 0;
         case effGetProgramNameIndexed:
             if (index < 0 || index >= kPrograms) return 0;
             copy(ptr, programs[index].name);
@@ -164,7 +176,7 @@ extern "C" FIXTURE_EXPORT AEffect* VSTPluginMain(audioMasterCallback host)
     e.getParameter = getParameter;
     e.processReplacing = processFloat;
     e.processDoubleReplacing = processDouble;
-    e.numPrograms = 1;
+    e.numPrograms = kVisiblePrograms;
     e.numParams = kParams;
     e.numInputs = 2;
     e.numOutputs = 2;

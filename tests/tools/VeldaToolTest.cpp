@@ -169,6 +169,21 @@ TEST_F(VeldaTool, RenderKeepsTheSampleFormatAndClipsIntegers)
 #endif
 }
 
+TEST_F(VeldaTool, ProgramsShownToTheHostAreSelectedWithSetProgram)
+{
+    ToolResult info = runVelda({"info", fixture("VeldaVstPrograms")});
+    ASSERT_EQ(info.exitCode, 0) << info.output;
+    EXPECT_NE(info.output.find("programs        3 (VST programs: 3"), std::string::npos) << info.output;
+    EXPECT_EQ(info.output.find("kept in the state chunk"), std::string::npos) << info.output;
+
+    Channels input = testSignal(400);
+    writeFloatWav(file("in.wav"), input);
+    ToolResult render = runVelda({"render", fixture("VeldaVstPrograms"), file("in.wav"), file("out.wav"), "--program", "Half"});
+    ASSERT_EQ(render.exitCode, 0) << render.output;
+    Channels output = readFloatWav(file("out.wav"));
+    for (size_t i = 0; i < input[0].size(); ++i) ASSERT_EQ(output[0][i], input[0][i] * 0.5f) << i;
+}
+
 TEST_F(VeldaTool, MonoInputFeedsBothChannels)
 {
     Channels input = testSignal(800, 1);
