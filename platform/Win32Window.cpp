@@ -98,6 +98,8 @@ public:
     ~Win32TextEdit() override
     {
         owner.textEditClosed();
+        // The control's own procedure again, so that it cleans up and posts nothing while it goes.
+        if (original) SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         SetWindowLongPtrA(edit, GWLP_USERDATA, 0);
         DestroyWindow(edit);
         DeleteObject(font);
