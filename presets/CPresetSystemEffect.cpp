@@ -165,7 +165,8 @@ VstInt32 CPresetSystemEffect::setChunk(void* data, VstInt32 byteSize, bool)
             for (int i = 0; i < paramCount; ++i) byteSwap32(values + 4 * i);
         }
     }
-    if (readWord(chunk) != kChunkFormat) return 0;
+    // A chunk of an unknown format is refused like every other bad chunk, not reported as loaded.
+    if (readWord(chunk) != kChunkFormat) return -1;
     if ((int32_t)readWord(chunk + 8) != programTotal) return -1;
 
     // A damaged project must not feed non-finite values into the processing.

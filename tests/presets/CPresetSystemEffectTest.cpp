@@ -230,8 +230,8 @@ TEST_F(PresetSystemTest, RejectedChunksChangeNothing)
     };
     const Case cases[] = {
         {"foreign id", [](std::vector<uint8_t>& c, size_t) { setWord(c, 4, fourCC('O', 't', 'h', 'r')); }, -1},
-        {"wrong format word", [](std::vector<uint8_t>& c, size_t) { setWord(c, 0, 0x02000000u); }, 0},
-        {"format word of the other order", [](std::vector<uint8_t>& c, size_t) { setWord(c, 0, 1u); }, 0},
+        {"wrong format word", [](std::vector<uint8_t>& c, size_t) { setWord(c, 0, 0x02000000u); }, -1},
+        {"format word of the other order", [](std::vector<uint8_t>& c, size_t) { setWord(c, 0, 1u); }, -1},
         {"wrong program count", [](std::vector<uint8_t>& c, size_t) { setWord(c, 8, kPrograms + 1); }, -1},
         {"NaN value",
          [](std::vector<uint8_t>& c, size_t v) { setFloat(c, v, std::numeric_limits<float>::quiet_NaN()); }, -1},
