@@ -51,12 +51,17 @@ uint32_t CDrawContext::getPixel(int32_t x, int32_t y) const
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
 
+void CDrawContext::setGlobalAlpha(float a)
+{
+    globalAlpha = a;
+    globalAlpha255 = uint32_t(std::lround(std::fmin(std::fmax(a, 0.0f), 1.0f) * 255.0f));
+}
+
 void CDrawContext::blendPixel(int32_t x, int32_t y, const CColor& c, uint32_t coverage256)
 {
     if (x < clip.left || x >= clip.right || y < clip.top || y >= clip.bottom) return;
-    const uint32_t global = uint32_t(std::lround(std::fmin(std::fmax(globalAlpha, 0.0f), 1.0f) * 255.0f));
     uint32_t a = (c.alpha * coverage256 + 128) >> 8;
-    a = (a * global + 127) / 255;
+    if (globalAlpha255 != 255) a = (a * globalAlpha255 + 127) / 255;
     if (a == 0) return;
     uint8_t* p = pixels + size_t(y) * stride + size_t(x) * 4;
     if (a == 255) {
@@ -261,11 +266,17 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, const CP
     const uint32_t a256 = uint32_t(std::lround(std::fmin(std::fmax(alpha, 0.0f), 1.0f) * 256.0f));
     const int32_t y0 = std::max({t, int32_t(clip.top), t - sy}), y1 = std::min({b, int32_t(clip.bottom), t - sy + bh});
     const int32_t x0 = std::max({l, int32_t(clip.left), l - sx}), x1 = std::min({r, int32_t(clip.right), l - sx + bw});
-    for (int32_t y = y0; y < y1; ++y)
+    const bool opaqueCopy = a256 == 256 && globalAlpha255 == 255;
+    for (int32_t y = y0; y < y1; ++y) {
+        uint8_t* row = pixels + size_t(y) * stride;
         for (int32_t x = x0; x < x1; ++x) {
             const uint8_t* s = bitmap.pixel(sx + x - l, sy + y - t);
-            blendPixel(x, y, CColor{s[0], s[1], s[2], s[3]}, a256);
+            if (opaqueCopy && s[3] == 255)
+                std::memcpy(row + size_t(x) * 4, s, 4);
+            else
+                blendPixel(x, y, CColor{s[0], s[1], s[2], s[3]}, a256);
         }
+    }
 }
 
 }  // namespace velda::gui

@@ -57,7 +57,7 @@ public:
     const CColor& getFillColor() const { return fillColor; }
     void setFontColor(const CColor& c) { fontColor = c; }
     const CColor& getFontColor() const { return fontColor; }
-    void setGlobalAlpha(float a) { globalAlpha = a; }
+    void setGlobalAlpha(float a);
     float getGlobalAlpha() const { return globalAlpha; }
     // size 0 keeps the descriptor's size, style -1 its style.
     void setFont(CFontRef font, double size = 0, int32_t style = -1);
@@ -104,6 +104,7 @@ private:
     CColor fillColor = kWhiteCColor;
     CColor fontColor = kWhiteCColor;
     float globalAlpha = 1.0f;
+    uint32_t globalAlpha255 = 255;
     CFontRef font;
     double fontSize;
     int32_t fontStyle;
