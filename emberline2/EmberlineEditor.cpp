@@ -13,7 +13,11 @@ EmberlineEditor::EmberlineEditor(AudioEffect* e, const velda::EditorLook& l) : C
     rect.right = look.width;
 }
 
-EmberlineEditor::~EmberlineEditor() = default;
+// A host may delete the effect with the editor still open: close while every part still exists.
+EmberlineEditor::~EmberlineEditor()
+{
+    if (frame) close();
+}
 
 bool EmberlineEditor::open(void* window)
 {

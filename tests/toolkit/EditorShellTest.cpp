@@ -85,7 +85,10 @@ struct EditorShell : ::testing::Test {
         parent->pixels = pixels.data();
         parent->pixelBytes = int64_t(pixels.size());
     }
-    void TearDown() override { dispatch(effClose); }
+    void TearDown() override
+    {
+        if (record) dispatch(effClose);
+    }
     VstIntPtr dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0)
     {
         return record->dispatcher(record, op, index, value, ptr, opt);
@@ -210,6 +213,24 @@ TEST_F(EditorShell, IdleStuffIsPacedAndAsksTheHostToIdle)
     editor->doIdleStuff();  // within 100 ms of the first: paced
     EXPECT_GE(host.count(audioMasterIdle), 1);
     EXPECT_LE(host.count(audioMasterIdle), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A host that deletes the effect with the editor open and a text entry in progress.
+TEST_F(EditorShell, DeletingTheEffectWithTheEditorOpenClosesItFirst)
+{
+    ASSERT_EQ(dispatch(effEditOpen, 0, 0, parent.get()), 1);
+    auto* field = new CTextEdit(CRect(10, 100, 100, 120), editor, 58, "2.0");
+    editor->getFrame()->addView(field);
+    editor->getFrame()->setFocusView(field);
+    const int before = CBaseObject::liveObjects();
+    dispatch(effClose);
+    record = nullptr;
+    EXPECT_LT(CBaseObject::liveObjects(), before);
+    EXPECT_EQ(parent->isOpen, 0);
 }
 
 }  // namespace
