@@ -1,4 +1,5 @@
 // Parameter values and the engineering values derived from them.
+#include <climits>
 #include <cmath>
 
 #include "emberline2/Emberline.h"
@@ -11,7 +12,16 @@ using velda::ParameterRow;
 
 namespace {
 
-int switchOf(float v) { return (int)((double)v + 0.5); }
+// Integer part, saturated: a value far outside 0..1 (a careless host, a damaged chunk) is applied
+// as it stands without an undefined conversion.
+int wholePart(double x)
+{
+    if (!(x > (double)INT_MIN)) return INT_MIN;
+    if (!(x < (double)INT_MAX)) return INT_MAX;
+    return (int)x;
+}
+
+int switchOf(float v) { return wholePart((double)v + 0.5); }
 
 double powOf(double base, double exponent) { return velda::math::pow(base, exponent); }
 
@@ -123,7 +133,7 @@ float Emberline::apply(ParameterRole role, int index, float v)
         break;
     }
     case R::Meters: {
-        int source = (int)(3.0 * dv);
+        int source = wholePart(3.0 * dv);
         values.meterSource = source > 2 ? 2 : source;
         break;
     }
@@ -142,7 +152,7 @@ float Emberline::apply(ParameterRole role, int index, float v)
             return raised;
         }
     case R::FineTune: {
-        const float s = (float)(int)(3.0f * v + 0.5f);
+        const float s = (float)wholePart(3.0f * v + 0.5f);
         const float exponent = 1.0f - s / 3.0f;
         values.fineTuneScale = (double)(float)powOf(0.125, (double)exponent);
         ceilingGainRoot = velda::math::sqrt(values.fineTuneScale);
@@ -198,7 +208,7 @@ float Emberline::apply(ParameterRole role, int index, float v)
         break;
     case R::OverIndicator: {
         // The count stays a whole number of samples; the stored ninth is only what is reported.
-        const int ninths = (int)(9.0 * dv + 0.5);
+        const int ninths = wholePart(9.0 * dv + 0.5);
         overIndicatorValue = (float)((double)ninths / 9.0);
         values.overCount = (double)ninths + 1.0;
         break;
@@ -235,7 +245,7 @@ void Emberline::updateCeilingDrive()
 void Emberline::applyChannelMode(float v)
 {
     const double dv = (double)v;
-    if ((int)(100.0 * dv) != (int)(100.0 * channelModeValue.get()))
+    if (wholePart(100.0 * dv) != wholePart(100.0 * channelModeValue.get()))
         values.request(velda::kRequestBufferClear | velda::kRequestFilterReset | velda::kRequestOversamplerReset);
     channelModeValue = dv;
 

@@ -4,6 +4,17 @@
 
 namespace velda {
 
+namespace {
+
+// Saturated so that Speed values far outside 0..1 cannot overflow the ring index arithmetic.
+int lengthOf(double samples)
+{
+    constexpr int kLongest = 1 << 20;
+    return samples < kLongest ? (samples > -kLongest ? static_cast<int>(samples) : -kLongest) : kLongest;
+}
+
+}  // namespace
+
 double coverageCoef(double n) { return 1.0 - math::pow(0.05, 1.0 / n); }
 
 TimingValues TimingValues::compute(const TimingInputs& in)
@@ -15,9 +26,9 @@ TimingValues TimingValues::compute(const TimingInputs& in)
     // releaseMul x 4 is 16^Release exactly.
     t.autoReleaseScale = 0.5 * math::pow(in.releaseMul * 4.0 * (15.0 * longOn + 1.0), 0.25);
 
-    t.attackLength = static_cast<int>(math::pow(16.0, speed) * 0.075 * 0.001 * fsP);
+    t.attackLength = lengthOf(math::pow(16.0, speed) * 0.075 * 0.001 * fsP);
     t.attackCoef = coverageCoef(t.attackLength);
-    t.limiterAttackLength = static_cast<int>((math::pow(14.0, speed) * 0.075 + 0.15) * 0.001 * fsP);
+    t.limiterAttackLength = lengthOf((math::pow(14.0, speed) * 0.075 + 0.15) * 0.001 * fsP);
     t.limiterAttackCoef = coverageCoef(t.limiterAttackLength);
 
     const double T = math::pow(48.0, speed) * in.releaseMul * ((15.0 * longOn + 1.0) * longOn + 1.0);
