@@ -1,10 +1,88 @@
 #include "emberline2/dsp/Oversampler2x.h"
 
+#include <emmintrin.h>
+
 #include <cmath>
+#include <cstring>
 
 #include "emberline2/dsp/VeldaMath.h"
 
 namespace velda {
+
+namespace {
+
+// Both filters sum, for output i, taps[j] * (head + tail) over j = 0..63 in that order, with
+// head = x[128 + i] for j = 0 and x[i + j] after, tail = x[127 + i - j]; the interpolator adds
+// head + tail, the decimator tail + head. Outputs i and i + 1 read neighbouring entries, so
+// they run as the two lanes of a packed pair: the same IEEE operations per lane. C channels
+// times two pairs give independent sums that overlap in the processor.
+template <bool TailFirst>
+inline __m128d term(__m128d tap, __m128d head, __m128d tail)
+{
+    return _mm_mul_pd(tap, TailFirst ? _mm_add_pd(tail, head) : _mm_add_pd(head, tail));
+}
+
+// Four sums in named registers: outputs i, i + 1 (pair 0) and i + 2, i + 3 (pair 1) of x.
+template <bool TailFirst>
+inline void sumTwoPairs(const double* taps, const double* x, int i, __m128d& p0, __m128d& p1)
+{
+    const __m128d tap = _mm_load_pd(taps);
+    p0 = _mm_add_pd(_mm_setzero_pd(), term<TailFirst>(tap, _mm_loadu_pd(x + 128 + i), _mm_loadu_pd(x + 127 + i)));
+    p1 = _mm_add_pd(_mm_setzero_pd(), term<TailFirst>(tap, _mm_loadu_pd(x + 130 + i), _mm_loadu_pd(x + 129 + i)));
+}
+
+template <bool TailFirst>
+inline void stepTwoPairs(__m128d tap, const double* x, int i, int j, __m128d& p0, __m128d& p1)
+{
+    p0 = _mm_add_pd(p0, term<TailFirst>(tap, _mm_loadu_pd(x + i + j), _mm_loadu_pd(x + 127 + i - j)));
+    p1 = _mm_add_pd(p1, term<TailFirst>(tap, _mm_loadu_pd(x + i + 2 + j), _mm_loadu_pd(x + 129 + i - j)));
+}
+
+template <bool TailFirst, int C>
+inline void sumFourOutputs(const double* taps, const double* const* x, int i, double* const* out)
+{
+    __m128d a0, a1, b0, b1;
+    sumTwoPairs<TailFirst>(taps, x[0], i, a0, a1);
+    if constexpr (C == 2)
+        sumTwoPairs<TailFirst>(taps, x[1], i, b0, b1);
+    for (int j = 1; j < 64; ++j) {
+        const __m128d tap = _mm_load_pd(taps + 2 * j);
+        stepTwoPairs<TailFirst>(tap, x[0], i, j, a0, a1);
+        if constexpr (C == 2)
+            stepTwoPairs<TailFirst>(tap, x[1], i, j, b0, b1);
+    }
+    _mm_storeu_pd(out[0] + i, a0);
+    _mm_storeu_pd(out[0] + i + 2, a1);
+    if constexpr (C == 2) {
+        _mm_storeu_pd(out[1] + i, b0);
+        _mm_storeu_pd(out[1] + i + 2, b1);
+    }
+}
+
+template <bool TailFirst>
+inline double sumOneOutput(const double* taps, const double* x, int i)
+{
+    double sum = 0.0;
+    for (int j = 0; j < 64; ++j) {
+        const double head = j == 0 ? x[128 + i] : x[i + j];
+        const double tail = x[127 + i - j];
+        sum += taps[2 * j] * (TailFirst ? tail + head : head + tail);
+    }
+    return sum;
+}
+
+template <bool TailFirst, int C>
+void sumAll(const double* taps, const double* const* x, int n, double* const* out)
+{
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        sumFourOutputs<TailFirst, C>(taps, x, i, out);
+    for (; i < n; ++i)
+        for (int c = 0; c < C; ++c)
+            out[c][i] = sumOneOutput<TailFirst>(taps, x[c], i);
+}
+
+}  // namespace
 
 Oversampler2x::Oversampler2x()
 {
@@ -25,8 +103,8 @@ Oversampler2x::Oversampler2x()
     up[0] = 1.0;
     down[0] = 0.5;
     for (int j = 0; j < 64; ++j) {
-        oddUp[j] = up[127 - 2 * j];
-        oddDown[j] = down[127 - 2 * j];
+        oddUp[2 * j] = oddUp[2 * j + 1] = up[127 - 2 * j];
+        oddDown[2 * j] = oddDown[2 * j + 1] = down[127 - 2 * j];
     }
     reset();
 }
@@ -37,105 +115,127 @@ void Oversampler2x::reset()
         v = 0.0;
     for (double& v : stream)
         v = 0.0;
-    for (double& v : scratch)
+    for (double& v : evens)
         v = 0.0;
-    inputPos = 0;
-    streamPos = 0;
 }
 
-// The interpolator's history of 256 entries holds 128 inputs between stuffed zeros; the pairs
-// it sums are x(n - 128 + j) and x(n - 1 - j), where x(n - 128) shares its slot with x(n).
+void Oversampler2x::keepInputHistory(int n)
+{
+    std::memmove(inputs, inputs + n, kInputHistory * sizeof(double));
+}
+
+void Oversampler2x::keepStreamHistory(int count)
+{
+    std::memmove(stream, stream + count, kStreamHistory * sizeof(double));
+}
+
+// For input x(n) the interpolator pairs x(n - 128 + j) with x(n - 1 - j), except that the
+// first pair takes x(n) in place of x(n - 128) (the two share a slot of a 128-entry history).
+void Oversampler2x::upsampleChunk(Oversampler2x* const* os, double* const* bufs, int channels, int n)
+{
+    const double* x[2] = {nullptr, nullptr};
+    double sums[2][kChunk];
+    double* out[2] = {sums[0], sums[1]};
+    for (int c = 0; c < channels; ++c) {
+        std::memcpy(os[c]->inputs + kInputHistory, bufs[c], n * sizeof(double));
+        x[c] = os[c]->inputs;
+    }
+    if (channels == 2)
+        sumAll<false, 2>(os[0]->oddUp, x, n, out);
+    else
+        sumAll<false, 1>(os[0]->oddUp, x, n, out);
+    for (int c = 0; c < channels; ++c) {
+        Oversampler2x& o = *os[c];
+        for (int i = 0; i < n; ++i) {
+            bufs[c][2 * i] = sums[c][i];
+            bufs[c][2 * i + 1] = o.inputs[64 + i] * o.up[0];
+        }
+        o.keepInputHistory(n);
+    }
+}
+
+// Output i is centred on u(t - 129), t being the even-position sample 2i; the odd taps meet
+// u(t - 2 - 2j) and u(t - 256 + 2j), except that the first takes u(t) in place of u(t - 256).
+// The 2m inputs are copied before any output is written, so out may equal in.
+void Oversampler2x::downsampleChunk(Oversampler2x* const* os, double* const* in, double* const* outs, int channels,
+                                    int m)
+{
+    const double* x[2] = {nullptr, nullptr};
+    double sums[2][kChunk];
+    double* out[2] = {sums[0], sums[1]};
+    for (int c = 0; c < channels; ++c) {
+        Oversampler2x& o = *os[c];
+        std::memcpy(o.stream + kStreamHistory, in[c], 2 * m * sizeof(double));
+        for (int k = 0; k < kStreamHistory / 2 + m; ++k)
+            o.evens[k] = o.stream[2 * k];
+        x[c] = o.evens;
+    }
+    if (channels == 2)
+        sumAll<true, 2>(os[0]->oddDown, x, m, out);
+    else
+        sumAll<true, 1>(os[0]->oddDown, x, m, out);
+    for (int c = 0; c < channels; ++c) {
+        Oversampler2x& o = *os[c];
+        for (int i = 0; i < m; ++i)
+            outs[c][i] = sums[c][i] + o.stream[127 + 2 * i] * o.down[0];
+        o.keepStreamHistory(2 * m);
+    }
+}
+
 void Oversampler2x::upsample(double* buf, int n)
 {
-    // Outputs overwrite the buffer ahead of the inputs, so the inputs are read from a copy.
-    for (int i = 0; i < n; ++i)
-        scratch[i] = buf[i];
-    for (int i = 0; i < n; ++i) {
-        const double* w = pushInput(scratch[i]);
-        buf[2 * i] = upSum(w);
-        buf[2 * i + 1] = w[64] * up[0];
-    }
+    Oversampler2x* self = this;
+    upsampleChunk(&self, &buf, 1, n < kChunk ? n : kChunk);
 }
 
 void Oversampler2x::upsamplePair(Oversampler2x& a, Oversampler2x& b, double* bufA, double* bufB, int n)
 {
-    for (int i = 0; i < n; ++i) {
-        a.scratch[i] = bufA[i];
-        b.scratch[i] = bufB[i];
-    }
-    for (int i = 0; i < n; ++i) {
-        const double* wa = a.pushInput(a.scratch[i]);
-        const double* wb = b.pushInput(b.scratch[i]);
-        double sa = 0.0, sb = 0.0;
-        for (int j = 0; j < 64; ++j) {
-            sa += a.oddUp[j] * (wa[j] + wa[127 - j]);
-            sb += b.oddUp[j] * (wb[j] + wb[127 - j]);
-        }
-        bufA[2 * i] = sa;
-        bufA[2 * i + 1] = wa[64] * a.up[0];
-        bufB[2 * i] = sb;
-        bufB[2 * i + 1] = wb[64] * b.up[0];
-    }
+    Oversampler2x* os[2] = {&a, &b};
+    double* bufs[2] = {bufA, bufB};
+    upsampleChunk(os, bufs, 2, n < kChunk ? n : kChunk);
 }
 
-// Each output is centred on u(t - 129), t being the newest even-position sample.
+// Each chunk's outputs land below the inputs of the chunks still to come.
 void Oversampler2x::downsample(double* buf, int twiceM)
 {
+    Oversampler2x* self = this;
     const int m = twiceM / 2;
-    for (int i = 0; i < m; ++i) {
-        const double u1 = buf[2 * i + 1];
-        const double* w = pushStream(buf[2 * i]);
-        const double sum = downSum(w);
-        const double centre = w[127];  // u(t - 129), one ring turn later
-        pushStream(u1);
-        buf[i] = sum + centre * down[0];
+    for (int done = 0; done < m; done += kChunk) {
+        double* in = buf + 2 * done;
+        double* out = buf + done;
+        downsampleChunk(&self, &in, &out, 1, m - done < kChunk ? m - done : kChunk);
     }
 }
 
 void Oversampler2x::downsamplePair(Oversampler2x& a, Oversampler2x& b, double* bufA, double* bufB, int twiceM)
 {
+    Oversampler2x* os[2] = {&a, &b};
     const int m = twiceM / 2;
-    for (int i = 0; i < m; ++i) {
-        const double ua = bufA[2 * i + 1];
-        const double ub = bufB[2 * i + 1];
-        const double* wa = a.pushStream(bufA[2 * i]);
-        const double* wb = b.pushStream(bufB[2 * i]);
-        double sa = 0.0, sb = 0.0;
-        for (int j = 0; j < 64; ++j) {
-            sa += a.oddDown[j] * (wa[-2 - 2 * j] + wa[2 * j]);
-            sb += b.oddDown[j] * (wb[-2 - 2 * j] + wb[2 * j]);
-        }
-        const double ca = wa[127];
-        const double cb = wb[127];
-        a.pushStream(ua);
-        b.pushStream(ub);
-        bufA[i] = sa + ca * a.down[0];
-        bufB[i] = sb + cb * b.down[0];
+    for (int done = 0; done < m; done += kChunk) {
+        double* in[2] = {bufA + 2 * done, bufB + 2 * done};
+        double* out[2] = {bufA + done, bufB + done};
+        downsampleChunk(os, in, out, 2, m - done < kChunk ? m - done : kChunk);
     }
 }
 
 void Oversampler2x::inputDelay(double* buf, int n)
 {
-    int p = inputPos;
-    for (int i = 0; i < n; ++i) {
-        p = (p + 1) & 127;
-        inputs[p] = buf[i];
-        inputs[p + 128] = buf[i];
-        buf[i] = inputs[p + 64];
+    for (int done = 0; done < n; done += kChunk) {
+        const int k = n - done < kChunk ? n - done : kChunk;
+        std::memcpy(inputs + kInputHistory, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, inputs + kInputHistory - kDelay, k * sizeof(double));
+        keepInputHistory(k);
     }
-    inputPos = p;
 }
 
 void Oversampler2x::outputDelay(double* buf, int n)
 {
-    int t = streamPos;
-    for (int i = 0; i < n; ++i) {
-        t = (t + 1) & kMask;
-        stream[t] = buf[i];
-        stream[t + kHistory] = buf[i];
-        buf[i] = stream[((t - 64) & kMask)];
+    for (int done = 0; done < n; done += kChunk) {
+        const int k = n - done < kChunk ? n - done : kChunk;
+        std::memcpy(stream + kStreamHistory, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, stream + kStreamHistory - kDelay, k * sizeof(double));
+        keepStreamHistory(k);
     }
-    streamPos = t;
 }
 
 }  // namespace velda
