@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Linux and Windows, runs every test (Windows ones under wine).
+# Installs what is missing, builds Linux and Windows, runs every test (Windows ones under wine),
+# validates every plug-in build at the highest strictness, then the sanitizer and fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh linux windows
+
 echo "== Linux tests"
 ctest --test-dir build/linux --output-on-failure -j 2
+
 echo "== Windows tests (wine)"
 source scripts/wine-env.sh
 ctest --test-dir build/windows --output-on-failure
+
+echo "== velda validate --strictness 10"
+for p in build/linux/plugins/*.so; do
+  build/linux/tools/velda validate "$p" --strictness 10 | tail -n 1
+done
+for p in build/windows/plugins/*.dll; do
+  wine build/windows/tools/velda.exe validate "$p" --strictness 10 | tail -n 1
+done
+
 if [ -x scripts/test-extra.sh ]; then scripts/test-extra.sh; fi
