@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "cindermote/dsp/TransferCurve.h"
-#include "emberline2/dsp/PeakRing.h"
 
 namespace velda::cindermote {
 
@@ -74,7 +73,8 @@ void CindermoteEngine::stateReset()
     overFlagRight = 0.0f;
     meter[0].overCounter = meter[1].overCounter = 0.0f;
     std::memset(delayRing, 0, sizeof delayRing);
-    std::memset(peakRing, 0, sizeof peakRing);
+    peak[0].clear();
+    peak[1].clear();
     std::memset(outputRing, 0, sizeof outputRing);
     std::memset(bypassRing, 0, sizeof bypassRing);
     std::memset(workIn, 0, sizeof workIn);
@@ -290,18 +290,18 @@ void CindermoteEngine::runProcessing(const Block& b, int n)
         if constexpr (V == Variant::Linked) {
             const double pL = std::fabs(yL * kPeakScale);
             const double pR = std::fabs(yR * kPeakScale);
-            const double e = peakMaximum(peakRing[0], w, r, mask, pL >= pR ? pL : pR, d);
+            const double e = peak[0].next(w, r, mask, pL >= pR ? pL : pR, d);
             envL = envelopeStep(envL, e, b.attackCoef, b.releaseCoef);
             gL = gR = b.template gain<K>(envL);
         } else if constexpr (V == Variant::Unlinked) {
-            const double eL = peakMaximum(peakRing[0], w, r, mask, std::fabs(yL * kPeakScale), d);
-            const double eR = peakMaximum(peakRing[1], w, r, mask, std::fabs(yR * kPeakScale), d);
+            const double eL = peak[0].next(w, r, mask, std::fabs(yL * kPeakScale), d);
+            const double eR = peak[1].next(w, r, mask, std::fabs(yR * kPeakScale), d);
             envL = envelopeStep(envL, eL, b.attackCoef, b.releaseCoef);
             envR = envelopeStep(envR, eR, b.attackCoef, b.releaseCoef);
             gL = b.template gain<K>(envL);
             gR = b.template gain<K>(envR);
         } else {
-            const double e = peakMaximum(peakRing[0], w, r, mask, std::fabs(yL * kPeakScale), d);
+            const double e = peak[0].next(w, r, mask, std::fabs(yL * kPeakScale), d);
             envL = envelopeStep(envL, e, b.attackCoef, b.releaseCoef);
             gL = gR = b.template gain<K>(envL);
         }

@@ -9,6 +9,7 @@
 #include "cindermote/dsp/Timing.h"
 #include "cindermote/dsp/ToneFilter.h"
 #include "emberline2/dsp/BiquadFilter.h"
+#include "emberline2/dsp/PeakDetector.h"
 
 namespace velda::cindermote {
 
@@ -67,7 +68,7 @@ private:
     CindermoteValues& values;
 
     double delayRing[2][kMaxRingSize];
-    double peakRing[2][kMaxRingSize];
+    PeakDetector<kMaxRingSize> peak[2];
     double outputRing[2][kMaxRingSize];
     double bypassRing[2][kMaxRingSize];
     double workIn[2][kWorkBlock];
