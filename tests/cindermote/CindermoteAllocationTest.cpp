@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cindermote/Cindermote.h"
+#include "platform/RegistryTestRoot.h"
 #include "cindermote/CindermoteParameters.h"
 
 namespace {
@@ -43,6 +44,7 @@ VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float
 
 TEST(CindermoteAllocations, NoneWhileProcessingOrChangingParameters)
 {
+    velda::platform::ScopedRegistryRoot store;
     Cindermote fx(quietHost);
     fx.dispatcher(effMainsChanged, 0, 1, nullptr, 0.0f);
     fx.engine().metersActive = 1;

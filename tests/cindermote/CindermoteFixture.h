@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cindermote/Cindermote.h"
+#include "platform/RegistryTestRoot.h"
 #include "shell/PreferenceStore.h"
 #include "support/FakeHost.h"
 
@@ -71,6 +72,7 @@ inline void writeDefaultPreferences()
 }
 
 struct CindermoteFixture : ::testing::Test {
+    platform::ScopedRegistryRoot store;  // instances read and write the preferences
     FakeHost host;
     std::unique_ptr<Cindermote> fx;
 

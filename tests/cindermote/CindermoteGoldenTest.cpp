@@ -73,6 +73,7 @@ std::map<std::string, std::string> readGolden()
 
 TEST(CindermoteGolden, EveryFactoryProgramAtTwoRates)
 {
+    velda::platform::ScopedRegistryRoot store;
     velda::test::FakeHost host;
     const bool update = std::getenv("VELDA_UPDATE_GOLDEN") && std::string(std::getenv("VELDA_UPDATE_GOLDEN")) == "1";
     const std::map<std::string, std::string> golden = readGolden();

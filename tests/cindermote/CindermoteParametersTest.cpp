@@ -300,6 +300,7 @@ TEST_F(CindermoteFixture, SpeakerArrangements)
 
 TEST(CindermoteFactory, RefusesHostsWithoutVersion)
 {
+    velda::platform::ScopedRegistryRoot store;
     velda::test::FakeHost host;
     host.version = 0;
     EXPECT_EQ(createEffectInstance(velda::test::FakeHost::callback), nullptr);
@@ -313,6 +314,7 @@ TEST(CindermoteFactory, RefusesHostsWithoutVersion)
 TEST(CindermotePreferences, ReadAtConstructionAndWrittenAtDeletionExceptKnobMode)
 {
     using velda::Preference;
+    velda::platform::ScopedRegistryRoot store;
     velda::test::FakeHost host;
     velda::writePreference(Preference::VuReference, 0.8f);
     velda::writePreference(Preference::KnobMode, 0.0f);

@@ -153,6 +153,7 @@ struct ReferenceCase {
 
 TEST(CindermoteReference, BitIdenticalToThePlainModel)
 {
+    velda::platform::ScopedRegistryRoot store;
     velda::test::FakeHost host;
     const ReferenceCase cases[] = {{0, 1.0f, 1.0f, 44100.0},  {11, 1.0f, 1.0f, 44100.0}, {1, 1.0f, 1.0f, 44100.0},
                                    {8, 1.0f, 1.0f, 96000.0},  {3, 1.0f, 1.0f, 48000.0},  {7, 0.0f, 1.0f, 44100.0},

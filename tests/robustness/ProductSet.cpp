@@ -47,6 +47,17 @@ void setMetersActive(CPresetSystemEffect& effect, Product product, bool active)
         static_cast<Emberline&>(effect).metersActive = active;
 }
 
+float readMeters(CPresetSystemEffect& effect, Product product)
+{
+    if (product == Product::Cindermote) {
+        auto& engine = static_cast<Cindermote&>(effect).engine();
+        return engine.meterLeft.get() + engine.meterRight.get() + engine.overFlagLeft.get() + engine.overFlagRight.get();
+    }
+    auto& emberline = static_cast<Emberline&>(effect);
+    return emberline.meterLeft.load() + emberline.meterRight.load() + emberline.overFlagLeft.load() +
+           emberline.overFlagRight.load();
+}
+
 vst::VstIntPtr quietHost(vst::AEffect*, vst::VstInt32 opcode, vst::VstInt32, vst::VstIntPtr, void*, float)
 {
     switch (opcode) {

@@ -17,6 +17,8 @@ const char* productName(Product product);
 int indexLimit(Product product);
 // What an open editor does: the processing feeds the meters.
 void setMetersActive(CPresetSystemEffect& effect, Product product, bool active);
+// What the editor reads from the processing: both meters and both over flags, summed.
+float readMeters(CPresetSystemEffect& effect, Product product);
 
 // A host that answers its version, 44100 Hz and 4096-frame blocks, and 0 to everything else.
 vst::VstIntPtr quietHost(vst::AEffect* effect, vst::VstInt32 opcode, vst::VstInt32 index, vst::VstIntPtr value,
