@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "emberline2/dsp/StereoFrontEnd.h"
+
 
 namespace velda {
 
@@ -21,6 +23,29 @@ inline FrontEnd frontEnd(const EngineState& s, ChannelState& c, double x, double
 {
     const double h = c.dc.process(s.dcCoefs, x, d);
     return {h, c.lowSplit.process(s.lowSplitCoefs, h, d), c.highSplit.process(s.highSplitCoefs, h, d)};
+}
+
+// The offsets, offset inputs and front-end outputs of both channels for a work block.
+struct StereoBlock {
+    alignas(16) double d[2 * kWorkBlock];
+    alignas(16) double xl[2 * kWorkBlock];
+    alignas(16) double xr[2 * kWorkBlock];
+    StereoBands bands;
+
+    FrontEnd left(int i) const { return {bands.h[2 * i], bands.hp[2 * i], bands.lp[2 * i]}; }
+    FrontEnd right(int i) const { return {bands.h[2 * i + 1], bands.hp[2 * i + 1], bands.lp[2 * i + 1]}; }
+};
+
+inline void prepareStereo(EngineState& s, int n, StereoBlock& b)
+{
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        b.d[i] = d;
+        b.xl[i] = s.left.in[i] + d;
+        b.xr[i] = s.right.in[i] + d;
+    }
+    stereoFrontEnd(s.dcCoefs, s.lowSplitCoefs, s.highSplitCoefs, s.left.dc, s.right.dc, s.left.lowSplit,
+                   s.right.lowSplit, s.left.highSplit, s.right.highSplit, b.xl, b.xr, b.d, n, b.bands);
 }
 
 inline void updateMeters(EngineState& s, const BlockParams& p, double preL, double gL, double postL, double preR,
@@ -204,14 +229,16 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    StereoBlock b;
+    prepareStereo(s, n, b);
     for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double xl = l.in[i] + d;
-        const double xr = r.in[i] + d;
+        const double d = b.d[i];
+        const double xl = b.xl[i];
+        const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        const FrontEnd fl = frontEnd(s, l, xl, d);
-        const FrontEnd fr = frontEnd(s, r, xr, d);
+        const FrontEnd fl = b.left(i);
+        const FrontEnd fr = b.right(i);
         BandPieces nl, nr;
         const BandPieces dl = storeBands(l, p, fl, ix.w, ix.r, nl);
         const BandPieces dr = storeBands(r, p, fr, ix.w, ix.r, nr);
@@ -256,9 +283,8 @@ namespace {
 
 // One channel of the unlinked three-band kernel up to its limited sample; returns gMin.
 inline double unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
-                                       double x, double d, double& y)
+                                       const FrontEnd& f, double d, double& y)
 {
-    const FrontEnd f = frontEnd(s, c, x, d);
     BandPieces now;
     const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
     const double pLow = c.peakLow.next(ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
@@ -285,15 +311,17 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    StereoBlock b;
+    prepareStereo(s, n, b);
     for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double xl = l.in[i] + d;
-        const double xr = r.in[i] + d;
+        const double d = b.d[i];
+        const double xl = b.xl[i];
+        const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
         double yl, yr;
-        const double gl = unlinkedThreeBandChannel(s, l, p, ix, xl, d, yl);
-        const double gr = unlinkedThreeBandChannel(s, r, p, ix, xr, d, yr);
+        const double gl = unlinkedThreeBandChannel(s, l, p, ix, b.left(i), d, yl);
+        const double gr = unlinkedThreeBandChannel(s, r, p, ix, b.right(i), d, yr);
         l.out[ix.wd] = yl * p.ceilingGain;
         r.out[ix.wd] = yr * p.ceilingGain;
         const double ol = l.out[ix.rd];
@@ -364,14 +392,16 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     ChannelState& l = s.left;
     ChannelState& r = s.right;
     const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
+    StereoBlock b;
+    prepareStereo(s, n, b);
     for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double xl = l.in[i] + d;
-        const double xr = r.in[i] + d;
+        const double d = b.d[i];
+        const double xl = b.xl[i];
+        const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        const double sl = toneShapedOf(frontEnd(s, l, xl, d), p);
-        const double sr = toneShapedOf(frontEnd(s, r, xr, d), p);
+        const double sl = toneShapedOf(b.left(i), p);
+        const double sr = toneShapedOf(b.right(i), p);
         l.sum[ix.w] = sl;
         r.sum[ix.w] = sr;
         const double pk = l.peakLimiter.next(ix.w, ix.r, p.bandMask,
@@ -396,9 +426,9 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 namespace {
 
 inline double unlinkedSingleChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
-                                    double x, double d, const ReleaseShape& shape, double& g)
+                                    const FrontEnd& f, double d, const ReleaseShape& shape, double& g)
 {
-    const double sig = toneShapedOf(frontEnd(s, c, x, d), p);
+    const double sig = toneShapedOf(f, p);
     c.sum[ix.w] = sig;
     const double pk = c.peakLimiter.next(ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
     const double e = singleEnvelope(c, s, p, pk, shape);
@@ -413,15 +443,17 @@ void unlinkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    StereoBlock b;
+    prepareStereo(s, n, b);
     for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double xl = l.in[i] + d;
-        const double xr = r.in[i] + d;
+        const double d = b.d[i];
+        const double xl = b.xl[i];
+        const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
         double gl, gr;
-        l.out[ix.wd] = unlinkedSingleChannel(s, l, p, ix, xl, d, kSingleLeftUnlinkedRelease, gl) * p.ceilingGain;
-        r.out[ix.wd] = unlinkedSingleChannel(s, r, p, ix, xr, d, kSingleRelease, gr) * p.ceilingGain;
+        l.out[ix.wd] = unlinkedSingleChannel(s, l, p, ix, b.left(i), d, kSingleLeftUnlinkedRelease, gl) * p.ceilingGain;
+        r.out[ix.wd] = unlinkedSingleChannel(s, r, p, ix, b.right(i), d, kSingleRelease, gr) * p.ceilingGain;
         const double ol = l.out[ix.rd];
         const double orr = r.out[ix.rd];
         advanceDelay(ix, p);
