@@ -46,6 +46,10 @@ public:
         return y;
     }
 
+    // Two filters over the same n inputs (at most 128), as the lanes of packed doubles: the
+    // same steps as n calls of process on each.
+    static void processPair(BiquadFilter& a, BiquadFilter& b, const double* x, double* ya, double* yb, int n);
+
     double getRate() const { return rate; }
     int getType() const { return type; }
     double getFrequency() const { return frequency; }

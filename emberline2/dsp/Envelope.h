@@ -60,6 +60,44 @@ struct Envelope {
             e = kEnvelopeFloor;
         return e;
     }
+
+    // n (at most 128) steps of update, out[i] the level after step i. The smoothers and the
+    // release factors run over the block first; only the level itself stays step by step.
+    template <bool Floored>
+    void updateBlock(const double* p, double* out, int n, double ca, double cr, bool autoOn, const ReleaseShape& s)
+    {
+        alignas(16) double f[128], sl[128];
+        BiquadFilter::processPair(fast, slow, p, f, sl, n);
+        if (autoOn) {
+            for (int i = 0; i < n; ++i) {
+                const double r = f[i] * s.c / (sl[i] + 0.000001);
+                f[i] = s.k * r / (r + 1.0) + s.o;
+            }
+            run<Floored, true>(p, f, out, n, ca, cr, s.m);
+        } else {
+            run<Floored, false>(p, f, out, n, ca, cr, s.m);
+        }
+    }
+
+private:
+    template <bool Floored, bool Auto>
+    void run(const double* p, const double* factor, double* out, int n, double ca, double cr, double m)
+    {
+        double level = e;
+        for (int i = 0; i < n; ++i) {
+            const double x = p[i];
+            if (x > level)
+                level = level + (x - level) * ca;
+            else if (Auto)
+                level = level + (x - level) * cr * factor[i] * m;
+            else
+                level = level + (x - level) * cr;
+            if (Floored && level < kEnvelopeFloor)
+                level = kEnvelopeFloor;
+            out[i] = level;
+        }
+        e = level;
+    }
 };
 
 }  // namespace velda

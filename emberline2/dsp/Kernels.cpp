@@ -394,22 +394,28 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
     StereoBlock b;
     prepareStereo(s, n, b);
+    // The detector side runs in passes over the block; the rings keep their per-sample order.
+    alignas(16) double pk[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock], e[2 * kWorkBlock];
     for (int i = 0; i < n; ++i) {
-        const double d = b.d[i];
-        const double xl = b.xl[i];
-        const double xr = b.xr[i];
-        l.dry[ix.wd] = xl;
-        r.dry[ix.wd] = xr;
         const double sl = toneShapedOf(b.left(i), p);
         const double sr = toneShapedOf(b.right(i), p);
         l.sum[ix.w] = sl;
         r.sum[ix.w] = sr;
-        const double pk = l.peakLimiter.next(ix.w, ix.r, p.bandMask,
-                                      std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
-        const double e = singleEnvelope(l, s, p, pk, shape);
-        const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
-        l.out[ix.wd] = finishSingle(p, l.sum[ix.r], g) * p.ceilingGain;
-        r.out[ix.wd] = finishSingle(p, r.sum[ix.r], g) * p.ceilingGain;
+        pk[i] = l.peakLimiter.next(ix.w, ix.r, p.bandMask,
+                                   std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), b.d[i]);
+        yl[i] = l.sum[ix.r];
+        yr[i] = r.sum[ix.r];
+        advanceBand(ix, p);
+    }
+    l.limiter.updateBlock<true>(pk, e, n, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
+    for (int i = 0; i < n; ++i) {
+        const double xl = b.xl[i];
+        const double xr = b.xr[i];
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        const double g = singleBandGain(p.curve, e[i], p.driveGain, p.ceilingDrive);
+        l.out[ix.wd] = finishSingle(p, yl[i], g) * p.ceilingGain;
+        r.out[ix.wd] = finishSingle(p, yr[i], g) * p.ceilingGain;
         const double ol = l.out[ix.rd];
         const double orr = r.out[ix.rd];
         advanceDelay(ix, p);
@@ -419,7 +425,6 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         r.result[i] = outR;
         if (p.metersActive)
             updateMeters(s, p, xl, g, outL, xr, g, outR);
-        advanceBand(ix, p);
     }
 }
 
