@@ -40,12 +40,29 @@ std::vector<std::uint8_t> readRecordFile(const std::string& path, std::size_t re
     return bytes;
 }
 
+// The record goes to a side file first and replaces the target only when it was written whole,
+// so a failed save (full disk, lost share) never leaves half a file behind.
 bool writeRecordFile(const std::string& path, std::span<const std::uint8_t> record)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    // An existing file that may not be written (read-only) stays as it is.
+    if (std::FILE* existing = std::fopen(path.c_str(), "rb")) {
+        std::fclose(existing);
+        std::FILE* writable = std::fopen(path.c_str(), "rb+");
+        if (!writable) return false;
+        std::fclose(writable);
+    }
+    const std::string sidePath = path + ".saving";
+    std::FILE* file = std::fopen(sidePath.c_str(), "wb");
     if (!file) return false;
     bool ok = std::fwrite(record.data(), 1, record.size(), file) == record.size();
+    ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
+    // Where rename does not replace an existing file, the old one goes first.
+    if (ok && std::rename(sidePath.c_str(), path.c_str()) != 0) {
+        std::remove(path.c_str());
+        ok = std::rename(sidePath.c_str(), path.c_str()) == 0;
+    }
+    if (!ok) std::remove(sidePath.c_str());
     return ok;
 }
 

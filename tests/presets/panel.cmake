@@ -1,0 +1,3 @@
+velda_add_test(preset_panel_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/PanelTest.cpp ${CMAKE_SOURCE_DIR}/platform/ModuleResourcesNone.cpp
+  LIBRARIES velda_preset_editor velda_registry_test_root velda_test_support)
