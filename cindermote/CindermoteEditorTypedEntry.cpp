@@ -1,0 +1,87 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "cindermote/Cindermote.h"
+#include "cindermote/CindermoteEditor.h"
+
+namespace velda::cindermote {
+
+using namespace velda::gui;
+
+namespace {
+
+// How a typed engineering value maps back to the normalised value.
+enum class Mapping { percent, releaseMul, drive, adjust };
+
+struct TypedEntryRule {
+    int index;
+    int decimals;
+    Mapping mapping;
+};
+
+constexpr TypedEntryRule kTypedEntryRules[] = {
+    {kSpeed, 1, Mapping::percent},     {kReleaseMul, 2, Mapping::releaseMul}, {kDrive, 2, Mapping::drive},
+    {kLowAdjust, 1, Mapping::adjust},  {kHighAdjust, 1, Mapping::adjust},     {kKnee, 1, Mapping::percent},
+    {kOutput, 1, Mapping::adjust},
+};
+
+const TypedEntryRule* typedEntryRule(int index)
+{
+    for (const TypedEntryRule& r : kTypedEntryRules)
+        if (r.index == index) return &r;
+    return nullptr;
+}
+
+double normalised(Mapping mapping, double t)
+{
+    switch (mapping) {
+    case Mapping::percent: return t / 100.0;
+    case Mapping::releaseMul: return std::log(4.0 * t) / std::log(16.0);
+    case Mapping::drive: return (t + 24.0) / 48.0;
+    case Mapping::adjust: return (t + 12.0) / 24.0;
+    }
+    return 0.0;
+}
+
+// Text that does not begin with a number reads as 0; no number maps outside 0..1.
+float normalisedFromText(Mapping mapping, const char* text)
+{
+    const float t = text ? (float)std::strtod(text, nullptr) : 0.0f;
+    const double p = normalised(mapping, std::isnan(t) ? 0.0 : (double)t);
+    if (std::isnan(p)) return 0.0f;
+    return (float)std::clamp(p, 0.0, 1.0);
+}
+
+}  // namespace
+
+void EmberlineEditor::startTypedEntry(int index)
+{
+    if (!frame || !product || !showsMainPage() || !shown.typedEntry) return;
+    const TypedEntryRule* rule = typedEntryRule(index);
+    if (!rule) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", rule->decimals, (double)product->getParameterValue(index));
+    CMyTextEdit* field = shown.typedEntry;
+    if (!shown.mainPage->isChild(field)) {
+        field->remember();
+        shown.mainPage->addView(field);
+    }
+    field->setText(text);
+    frame->setFocusView(field);
+    field->startEditing(index);
+}
+
+// Typed values are set silently: the host is not told of them.
+void EmberlineEditor::applyTypedEntry(int index, const char* text)
+{
+    CMyTextEdit* field = shown.typedEntry;
+    if (field && shown.mainPage && shown.mainPage->isChild(field)) shown.mainPage->removeView(field, true);
+    const TypedEntryRule* rule = typedEntryRule(index);
+    if (!rule || !product) return;
+    product->setParameter(index, normalisedFromText(rule->mapping, text));
+    if (shown.mainPage) shown.mainPage->setDirty(true);
+}
+
+}  // namespace velda::cindermote
