@@ -28,13 +28,19 @@ public:
     }
 
     // Same contract as peakMaximum(ring, w, q, mask, v, d).
-    double next(int w, int q, int mask, double v, double d)
+    [[gnu::always_inline]] double next(int w, int q, int mask, double v, double d)
     {
-        if (!(active && w == nextW && q == nextQ && mask == activeMask) && !rebuild(w, q, mask))
-            return plain(w, q, mask, v, d);
-        if (v != v)
-            return plain(w, q, mask, v, d);
-        // The runs cover q .. w - 1; every run below v is overwritten by the walk.
+        if (!(active && w == nextW && q == nextQ && mask == activeMask) || v != v)
+            return resyncAndNext(w, q, mask, v, d);
+        return step(w, q, mask, v, d);
+    }
+
+private:
+    static constexpr int kRunMask = N - 1;
+
+    // The runs cover q .. w - 1; every run below v is overwritten by the walk.
+    [[gnu::always_inline]] double step(int w, int q, int mask, double v, double d)
+    {
         while (count > 0 && value[(head + count - 1) & kRunMask] < v)
             --count;
         const int back = (head + count) & kRunMask;
@@ -54,8 +60,12 @@ public:
         return top + kDetectorFloor + d;
     }
 
-private:
-    static constexpr int kRunMask = N - 1;
+    [[gnu::noinline]] double resyncAndNext(int w, int q, int mask, double v, double d)
+    {
+        if (v != v || !rebuild(w, q, mask))
+            return plain(w, q, mask, v, d);
+        return step(w, q, mask, v, d);
+    }
 
     double plain(int w, int q, int mask, double v, double d)
     {
