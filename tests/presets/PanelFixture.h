@@ -67,11 +67,12 @@ public:
 
 class PanelEditor : public CPresetSystemEditor {
 public:
-    explicit PanelEditor(AudioEffect* e, const char* key = kKey) : CPresetSystemEditor(e)
+    explicit PanelEditor(AudioEffect* e, const char* key = kKey, const layout::PanelPlacement& placement = kPlacement)
+        : CPresetSystemEditor(e)
     {
         rect.right = 450;
         rect.bottom = 460;
-        setPresetPanel(kPlacement, key);
+        setPresetPanel(placement, key);
     }
     ~PanelEditor() override
     {
