@@ -41,19 +41,23 @@ private:
     // The runs cover q .. w - 1; every run below v is overwritten by the walk.
     [[gnu::always_inline]] double step(int w, int q, int mask, double v, double d)
     {
-        while (count > 0 && value[(head + count - 1) & kRunMask] < v)
-            --count;
-        const int back = (head + count) & kRunMask;
+        // Locals: the stores into last[] could otherwise alias the counters.
+        const int h = head;
+        int c = count;
+        while (c > 0 && value[(h + c - 1) & kRunMask] < v)
+            --c;
+        const int back = (h + c) & kRunMask;
         last[back] = w;
         value[back] = v;
-        ++count;
-        double top = value[head];
+        ++c;
+        double top = value[h];
         if (top < v)
             top = v;
-        if (last[head] == q) {
-            head = (head + 1) & kRunMask;
-            --count;
+        if (last[h] == q) {
+            head = (h + 1) & kRunMask;
+            --c;
         }
+        count = c;
         ring[q] = 0.0;
         nextW = (w + 1) & mask;
         nextQ = (q + 1) & mask;
