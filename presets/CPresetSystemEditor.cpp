@@ -244,6 +244,16 @@ void CPresetSystemEditor::renameCurrentProgram(const char* text)
     e->setCurrentProgramName(name.c_str());
 }
 
+void CPresetSystemEditor::beginEdit(int32_t index)
+{
+    if (!isPanelTag(index)) AEffGUIEditor::beginEdit(index);
+}
+
+void CPresetSystemEditor::endEdit(int32_t index)
+{
+    if (!isPanelTag(index)) AEffGUIEditor::endEdit(index);
+}
+
 void CPresetSystemEditor::valueChanged(CControl* control)
 {
     if (!control || !isPanelTag(control->getTag())) return;

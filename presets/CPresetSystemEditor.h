@@ -68,6 +68,9 @@ public:
     void loadDefaults() override { loadRegistryDefaults(); }
 
     void valueChanged(velda::gui::CControl* control) override;
+    // The panel's tags are commands, not parameters: the host hears no gestures for them.
+    void beginEdit(int32_t index) override;
+    void endEdit(int32_t index) override;
 
     // Operations added to the editor, in their fixed order.
     virtual void reservedPanelHook1() {}

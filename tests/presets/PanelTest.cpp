@@ -6,6 +6,7 @@
 #include "presets/CPSKickButton.h"
 #include "presets/CPSRockerSwitch.h"
 #include "presets/CSaveLoadButton.h"
+#include "toolkit/CMenuOverlay.h"
 
 using namespace velda::gui;
 
@@ -115,6 +116,81 @@ TEST_F(PanelTest, RenameKeepsTwentyFourCharactersEverywhere)
     dispatch(vst::effSetProgramName, 0, 0, hostName);
     EXPECT_STREQ(field->getText(), "Host given name");
     EXPECT_STREQ(editor().getProgramMenu()->getEntry(3), "Host given name");
+}
+
+TEST_F(PanelTest, TypedNameRenamesWithoutAnyHostGesture)
+{
+    openEditor();
+    effect().selectProgram(2);
+    host.clear();
+    event(kVeldaMouseDown, 230, 451, kLeft);
+    event(kVeldaMouseUp, 230, 451, kLeft);
+    dispatch(vst::effEditIdle);
+    ASSERT_TRUE(editor().getNameField()->isEditing());
+    auto key = [&](int32_t character, uint8_t virt) {
+        VeldaOffscreenEvent& e = parent->events[parent->eventWrite++ % VELDA_OFFSCREEN_EVENTS];
+        e = VeldaOffscreenEvent{};
+        e.type = kVeldaKeyDown;
+        e.character = character;
+        e.virt = virt;
+    };
+    for (int i = 0; i < 9; ++i) key(0, VKEY_BACK);
+    for (char c : std::string("Typed by hand, far longer than it may be")) key(c, 0);
+    key(0, VKEY_RETURN);
+    dispatch(vst::effEditIdle);
+    EXPECT_FALSE(editor().getNameField()->isEditing());
+    EXPECT_EQ(instance->name(2), "Typed by hand, far longe");
+    EXPECT_STREQ(editor().getProgramMenu()->getEntry(2), "Typed by hand, far longe");
+    EXPECT_STREQ(editor().getNameField()->getText(), "Typed by hand, far longe");
+    EXPECT_EQ(host.count(vst::audioMasterBeginEdit), 0);
+    EXPECT_EQ(host.count(vst::audioMasterEndEdit), 0);
+    EXPECT_EQ(host.count(vst::audioMasterAutomate), 0);
+}
+
+TEST_F(PanelTest, MenuOpensOverTheInvisibleClickAreaInColumnsOfFifteen)
+{
+    openEditor();
+    host.clear();
+    event(kVeldaMouseDown, 299, 451, kLeft);
+    event(kVeldaMouseUp, 299, 451, kLeft);
+    dispatch(vst::effEditIdle);
+    auto* overlay = dynamic_cast<CMenuOverlay*>(editor().getFrame()->getModalView());
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->entryRect(15).top, overlay->entryRect(0).top);
+    EXPECT_GT(overlay->entryRect(15).left, overlay->entryRect(0).left);
+    const CRect entry = overlay->entryRect(17);
+    event(kVeldaMouseDown, (entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2, kLeft);
+    event(kVeldaMouseUp, (entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2, kLeft);
+    dispatch(vst::effEditIdle);
+    EXPECT_EQ(effect().getCurrentProgramIndex(), 17);
+    EXPECT_STREQ(editor().getNameField()->getText(), "Factory 17");
+    EXPECT_EQ(host.count(vst::audioMasterBeginEdit), 0);
+    EXPECT_EQ(host.count(vst::audioMasterAutomate), 0);
+}
+
+TEST_F(PanelTest, IdleTimerCallsIdleEveryFiftyMilliseconds)
+{
+    openEditor();
+    effect().selectProgram(0);
+    // A rename behind the panel's back shows once the timer's idle has run.
+    std::strcpy(effect().programName(0), "Behind");
+    platform::sleepMs(60);
+    platform::Timer::runDue();
+    EXPECT_STREQ(editor().getNameField()->getText(), "Behind");
+    EXPECT_EQ(editor().getProgramMenu()->getEntry(0), std::string("Behind"));
+}
+
+TEST_F(PanelTest, HoverFollowsTheMouseAcrossTheButtons)
+{
+    openEditor();
+    event(kVeldaMouseMove, kStoreA, 451, 0);
+    dispatch(vst::effEditIdle);
+    auto* storeA = dynamic_cast<CPSKickButton*>(editor().getFrame()->getViewAt(CPoint(kStoreA, 451)));
+    ASSERT_NE(storeA, nullptr);
+    EXPECT_TRUE(storeA->isHovered());
+    event(kVeldaMouseMove, kRecallA, 451, 0);
+    dispatch(vst::effEditIdle);
+    EXPECT_FALSE(storeA->isHovered());
 }
 
 TEST_F(PanelTest, StateChunkLoadedWhileOpenShowsInMenuAndField)
