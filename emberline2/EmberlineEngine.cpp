@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "emberline2/dsp/EngineState.h"
 #include "emberline2/dsp/Kernels.h"
 #include "emberline2/dsp/VeldaMath.h"
@@ -30,6 +32,22 @@ inline double finiteOrZero(T x)
 {
     const double v = static_cast<double>(x);
     return std::isfinite(v) ? v : 0.0;
+}
+
+// x - x is NaN exactly when x is not finite.
+bool allFinite(const double* a, const double* b, int n)
+{
+    __m128d bad = _mm_setzero_pd();
+    int i = 0;
+    for (; i + 2 <= n; i += 2) {
+        const __m128d x = _mm_loadu_pd(a + i), y = _mm_loadu_pd(b + i);
+        const __m128d dx = _mm_sub_pd(x, x), dy = _mm_sub_pd(y, y);
+        bad = _mm_or_pd(bad, _mm_or_pd(_mm_cmpunord_pd(dx, dx), _mm_cmpunord_pd(dy, dy)));
+    }
+    bool finite = _mm_movemask_pd(bad) == 0;
+    for (; i < n; ++i)
+        finite = finite && std::isfinite(a[i]) && std::isfinite(b[i]);
+    return finite;
 }
 
 }  // namespace
@@ -333,10 +351,7 @@ void EmberlineEngine::runWorkBlock(int m)
     double* ol = s.left.result;
     double* orr = s.right.result;
     // A non-finite value in the state would stay there for good: start over from silence.
-    bool finite = true;
-    for (int i = 0; i < count; ++i)
-        finite = finite && std::isfinite(ol[i]) && std::isfinite(orr[i]);
-    if (!finite) {
+    if (!allFinite(ol, orr, count)) {
         bufferClear();
         filterReset();
         oversamplerReset();
