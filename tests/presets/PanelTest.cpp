@@ -272,6 +272,76 @@ TEST_F(PanelTest, KickButtonImagesFollowHoverAndPress)
     button.forget();
 }
 
+// Each control shows one image of its film strip: images of 14 rows, image i filled with grey i * 40.
+TEST_F(PanelTest, ControlsDrawTheImageOfTheirState)
+{
+    auto* strip = new CBitmap(12, 14 * 5);
+    for (int32_t y = 0; y < 14 * 5; ++y)
+        for (int32_t x = 0; x < 12; ++x) {
+            uint8_t* p = strip->pixel(x, y);
+            p[0] = p[1] = p[2] = uint8_t(y / 14 * 40);
+            p[3] = 255;
+        }
+    std::vector<uint8_t> pixels(12 * 14 * 4);
+    auto shown = [&](CControl& control) {
+        CDrawContext context(pixels.data(), 12, 14, 12 * 4);
+        control.draw(&context);
+        return pixels[(7 * 12 + 6) * 4] / 40;
+    };
+    const CRect area(0, 0, 12, 14);
+    CPoint left(2, 7), right(10, 7);
+
+    auto* kick = new CPSKickButton(area, nullptr, T + 15, 14, strip, false);
+    EXPECT_EQ(shown(*kick), 0);
+    kick->onMouseEntered(left, 0);
+    EXPECT_EQ(shown(*kick), 1);
+    kick->onMouseDown(left, kLButton);
+    EXPECT_EQ(shown(*kick), 2);
+    kick->forget();
+
+    auto* file = new CSaveLoadButton(area, nullptr, T + 2, 14, strip);
+    file->onMouseEntered(left, 0);
+    EXPECT_EQ(shown(*file), 1);
+    file->setValue(1.0f);
+    EXPECT_EQ(shown(*file), 2);
+    file->forget();
+
+    auto* rocker = new CPSRockerSwitch(area, nullptr, T + 1, 14, strip);
+    rocker->onMouseEntered(right, 0);
+    EXPECT_EQ(shown(*rocker), 2);
+    rocker->onMouseDown(left, kLButton);
+    EXPECT_EQ(shown(*rocker), 3);
+    rocker->onMouseDown(right, kLButton);
+    EXPECT_EQ(shown(*rocker), 4);
+    rocker->forget();
+    strip->forget();
+}
+
+TEST_F(PanelTest, SaveLoadButtonsReportOnceAndReverseOnlyOnAPlainRightClick)
+{
+    struct Recorder : CControlListener {
+        std::vector<float> values;
+        void valueChanged(CControl* control) override { values.push_back(control->getValue()); }
+    } recorder;
+    auto* button = new CSaveLoadButton(CRect(0, 0, 12, 14), &recorder, T + 4, 14, nullptr);
+    CPoint where(6, 7);
+    const struct {
+        CButtonState buttons;
+        float reported;
+    } cases[] = {{kLButton, 1.0f}, {kRButton, 0.5f}, {kRButton | kShift, 1.0f}, {kRButton | kControl, 1.0f},
+                 {kLButton | kRButton, 1.0f}, {kLButton | kDoubleClick, 1.0f}};
+    for (const auto& c : cases) {
+        recorder.values.clear();
+        EXPECT_EQ(button->onMouseDown(where, c.buttons), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+        EXPECT_EQ(recorder.values, std::vector<float>{c.reported}) << c.buttons;
+        EXPECT_EQ(button->getValue(), 0.0f);
+    }
+    recorder.values.clear();
+    EXPECT_EQ(button->onMouseDown(where, kMButton), kMouseEventNotHandled);
+    EXPECT_TRUE(recorder.values.empty());
+    button->forget();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Files
 
