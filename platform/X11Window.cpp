@@ -123,7 +123,7 @@ std::unique_ptr<PlatformWindow> X11Window::create(uintptr_t parent, int32_t widt
                      KeyPressMask | KeyReleaseMask | StructureNotifyMask);
     c->gc = XCreateGC(c->display, c->window, 0, nullptr);
     XMapWindow(c->display, c->window);
-    XFlush(c->display);
+    XSync(c->display, False);  // the window exists for every client once open returns
     return std::unique_ptr<PlatformWindow>(new X11Window(std::move(c), width, height, events));
 }
 
