@@ -39,11 +39,16 @@ std::string cutName(const char* text) { return std::string(text ? text : "", tex
 
 std::string workingDirectory()
 {
-    std::error_code error;
-    const auto path = std::filesystem::current_path(error);
-    if (error) return {};
-    std::string text = path.string();
-    return text.size() <= kMaxLocationLength ? text : std::string();
+    // A folder the narrow character set cannot spell starts the panel without one.
+    try {
+        std::error_code error;
+        const auto path = std::filesystem::current_path(error);
+        if (error) return {};
+        std::string text = path.string();
+        return text.size() <= kMaxLocationLength ? text : std::string();
+    } catch (...) {
+        return {};
+    }
 }
 
 const presets::PresetFileType& fileTypeOf(bool bank) { return bank ? presets::bankFileType : presets::presetFileType; }
