@@ -281,27 +281,60 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
 
 namespace {
 
-// One channel of the unlinked three-band kernel up to its limited sample; returns gMin.
-inline double unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
-                                       const FrontEnd& f, double d, double& y)
+// One channel of the unlinked three-band kernel over a work block, in passes: band rings and
+// detectors, band envelopes, gains and sums, limiter ring and detector, limiter envelope.
+// Every ring keeps its per-sample order; ix holds the indices at the block start.
+void unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
+                              const StereoBlock& b, bool left, int n, double* y, double* gMin)
 {
-    BandPieces now;
-    const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
-    const double pLow = c.peakLow.next(ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
-    const double pMid = c.peakMid.next(ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
-    const double pHigh = c.peakHigh.next(ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
-    const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
-    double gMin = g.min();
-    const double sum = weightedSum(del, g);
-    c.sum[ix.w] = sum;
-    const double pLim = c.peakLimiter.next(ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
-    y = c.sum[ix.r2];
-    if (p.brickwallOn) {
-        const double gL = limiterGain(c, s, p, pLim);
-        y = clipUnit(y * gL);
-        gMin = gMin * gL;
+    const TimingValues& t = s.timing;
+    const int mask = p.bandMask;
+    alignas(16) double pLow[2 * kWorkBlock] = {}, pMid[2 * kWorkBlock] = {}, pHigh[2 * kWorkBlock] = {};
+    alignas(16) double dLow[2 * kWorkBlock], dMid[2 * kWorkBlock], dHigh[2 * kWorkBlock];
+    for (int i = 0; i < n; ++i) {
+        const int w = (ix.w + i) & mask;
+        const int r = (ix.r + i) & mask;
+        const FrontEnd f = left ? b.left(i) : b.right(i);
+        BandPieces now;
+        const BandPieces del = storeBands(c, p, f, w, r, now);
+        dLow[i] = del.low;
+        dMid[i] = del.mid;
+        dHigh[i] = del.high;
+        const double d = b.d[i];
+        pLow[i] = c.peakLow.next(w, r, mask, std::fabs(now.low), d);
+        pMid[i] = c.peakMid.next(w, r, mask, std::fabs(now.mid), d);
+        pHigh[i] = c.peakHigh.next(w, r, mask, std::fabs(now.high), d);
     }
-    return gMin;
+    // The envelope levels replace the detector values.
+    c.low.updateBlock<true>(pLow, pLow, n, t.attackCoef, t.lowReleaseCoef, p.autoOn, kBandRelease);
+    c.mid.updateBlock<true>(pMid, pMid, n, t.attackCoef, t.midReleaseCoef, p.autoOn, kBandRelease);
+    c.high.updateBlock<true>(pHigh, pHigh, n, t.attackCoef, t.highReleaseCoef, p.autoOn, kBandRelease);
+    alignas(16) double sums[2 * kWorkBlock];
+    for (int i = 0; i < n; ++i) {
+        const BandGains g{bandGain(p.curve, pLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
+                          bandGain(p.curve, pMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
+                          bandGain(p.curve, pHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
+        gMin[i] = g.min();
+        sums[i] = weightedSum({dLow[i], dMid[i], dHigh[i]}, g);
+    }
+    double* pLim = pLow;
+    for (int i = 0; i < n; ++i) {
+        const int w = (ix.w + i) & mask;
+        const int r2 = (ix.r2 + i) & mask;
+        c.sum[w] = sums[i];
+        pLim[i] = c.peakLimiter.next(w, r2, mask, std::fabs(sums[i] * kLimiterAim), b.d[i]);
+        y[i] = c.sum[r2];
+    }
+    if (p.brickwallOn) {
+        c.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
+                                     kLimiterRelease);
+        for (int i = 0; i < n; ++i) {
+            const double e = pLim[i];
+            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
+            y[i] = clipUnit(y[i] * gL);
+            gMin[i] = gMin[i] * gL;
+        }
+    }
 }
 
 }  // namespace
@@ -313,17 +346,16 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     ChannelState& r = s.right;
     StereoBlock b;
     prepareStereo(s, n, b);
+    alignas(16) double yl[2 * kWorkBlock], yr[2 * kWorkBlock], gl[2 * kWorkBlock], gr[2 * kWorkBlock];
+    unlinkedThreeBandChannel(s, l, p, ix, b, true, n, yl, gl);
+    unlinkedThreeBandChannel(s, r, p, ix, b, false, n, yr, gr);
     for (int i = 0; i < n; ++i) {
-        const double d = b.d[i];
         const double xl = b.xl[i];
         const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        double yl, yr;
-        const double gl = unlinkedThreeBandChannel(s, l, p, ix, b.left(i), d, yl);
-        const double gr = unlinkedThreeBandChannel(s, r, p, ix, b.right(i), d, yr);
-        l.out[ix.wd] = yl * p.ceilingGain;
-        r.out[ix.wd] = yr * p.ceilingGain;
+        l.out[ix.wd] = yl[i] * p.ceilingGain;
+        r.out[ix.wd] = yr[i] * p.ceilingGain;
         const double ol = l.out[ix.rd];
         const double orr = r.out[ix.rd];
         advanceDelay(ix, p);
@@ -332,7 +364,7 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         l.result[i] = outL;
         r.result[i] = outR;
         if (p.metersActive)
-            updateMeters(s, p, xl, gl, outL, xr, gr, outR);
+            updateMeters(s, p, xl, gl[i], outL, xr, gr[i], outR);
         advanceBand(ix, p);
     }
 }
