@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cindermote/dsp/TransferCurve.h"
+#include "emberline2/dsp/StereoFrontEnd.h"
 
 namespace velda::cindermote {
 
@@ -268,23 +269,35 @@ void CindermoteEngine::runProcessing(const Block& b, int n)
     double d = denormalOffset;
     int w = writeIndex, r = readIndex;
 
+    // Stereo: both channels' tone filters for the whole block, as the lanes of packed doubles.
+    StereoBands bands;
+    if constexpr (!kMono) {
+        double offsets[kWorkBlock], xs[2][kWorkBlock];
+        double dd = d;
+        for (int i = 0; i < n; ++i) {
+            dd = -dd;
+            offsets[i] = dd;
+            xs[0][i] = workIn[0][i] + dd;
+            xs[1][i] = workIn[1][i] + dd;
+        }
+        stereoFrontEnd(c.dc, c.lowSplit, c.highSplit, toneL.dc, toneR.dc, toneL.lowSplit, toneR.lowSplit,
+                       toneL.highSplit, toneR.highSplit, xs[0], xs[1], offsets, n, bands);
+    }
+
     for (int i = 0; i < n; ++i) {
         d = -d;
-        double xL = workIn[0][i] + d;
-        double xR = 0.0;
+        double yL, yR = 0.0;
         if constexpr (kMono) {
+            double xL = workIn[0][i] + d;
             if (b.monoMix) xL = (workIn[1][i] + xL) * 0.5;
+            yL = shapeTone(c, toneL, xL, d, b.lowGainMinus1, b.highGainMinus1);
         } else {
-            xR = workIn[1][i] + d;
-        }
-
-        const double yL = shapeTone(c, toneL, xL, d, b.lowGainMinus1, b.highGainMinus1);
-        delayRing[0][w] = yL;
-        double yR = 0.0;
-        if constexpr (!kMono) {
-            yR = shapeTone(c, toneR, xR, d, b.lowGainMinus1, b.highGainMinus1);
+            yL = toneShaped(bands.h[2 * i], bands.hp[2 * i], bands.lp[2 * i], b.lowGainMinus1, b.highGainMinus1);
+            yR = toneShaped(bands.h[2 * i + 1], bands.hp[2 * i + 1], bands.lp[2 * i + 1], b.lowGainMinus1,
+                            b.highGainMinus1);
             delayRing[1][w] = yR;
         }
+        delayRing[0][w] = yL;
 
         double gL, gR;
         if constexpr (V == Variant::Linked) {
