@@ -19,6 +19,7 @@ EmberlineEditor::EmberlineEditor(Cindermote* effect) : CMyPresetSystemEditor(eff
     rect.left = 0;
     rect.bottom = kRectHeight;
     rect.right = kRectWidth;
+    setPresetPanel(editorLayout().panel, "Cindermote10");
 }
 
 // A host may delete the effect with the editor still open. The editor goes last, after the

@@ -212,6 +212,34 @@ TEST_F(CindermoteEditorBinding, TheHostCannotChangeTheKnobModeWhichFollowsThePre
     EXPECT_EQ(editor->getKnobMode(), gui::kLinearMode);
 }
 
+// The hover check runs on every ninth idle call; eleven checks over no value blank the read-out.
+// The panel's timer may add idle calls of its own, so only lower bounds of calls are certain.
+TEST_F(CindermoteEditorBinding, TheReadoutFollowsTheHoveredKnobAndBlanksOverTheBackground)
+{
+    ASSERT_TRUE(open());
+    EXPECT_EQ(views().readout->getMode(), 1);
+    EXPECT_FLOAT_EQ(views().readout->getValue(), 15.32f);
+    push(kVeldaMouseMove, 20, 250);
+    idle(99);
+    EXPECT_EQ(views().readout->getMode(), 0);
+
+    fx->setParameter(cindermote::kKnee, 0.4f);
+    views().readout->setValueAndMode(0.0f, 0);
+    push(kVeldaMouseMove, 285, 263);  // Knee
+    idle(9);
+    EXPECT_EQ(views().readout->getMode(), 3);
+    EXPECT_FLOAT_EQ(views().readout->getValue(), fx->getParameterValue(cindermote::kKnee));
+    // Resting on the same knob does not refresh it.
+    views().readout->setValueAndMode(1.0f, 2);
+    idle(18);
+    EXPECT_EQ(views().readout->getMode(), 2);
+
+    // Resting over a meter counts towards blanking like the background.
+    push(kVeldaMouseMove, 121, 60);
+    idle(99);
+    EXPECT_EQ(views().readout->getMode(), 0);
+}
+
 TEST_F(CindermoteEditorBinding, TheRectangleIsKnownBeforeTheFirstOpen)
 {
     vst::ERect* r = nullptr;

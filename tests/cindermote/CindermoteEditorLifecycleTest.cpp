@@ -107,6 +107,21 @@ TEST_F(CindermoteEditorLifecycle, ReopeningRebuildsFromTheCurrentValues)
     EXPECT_EQ(views().readout->getMode(), 1);
 }
 
+TEST_F(CindermoteEditorLifecycle, ThePresetPanelSitsInTheBottomRowsFromTagSixtySix)
+{
+    ASSERT_TRUE(open());
+    gui::CTextEdit* name = editor->getNameField();
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->getTag(), 66);
+    EXPECT_GE(name->getFrameRect().top, 359);
+    EXPECT_LE(name->getFrameRect().bottom, 375);
+    // A program chosen in the panel reaches the knobs through the effect.
+    fx->selectProgram(1);
+    EXPECT_FLOAT_EQ(views().control(cindermote::kDrive)->getValue(), fx->getParameter(cindermote::kDrive));
+    close();
+    EXPECT_EQ(editor->getNameField(), nullptr);
+}
+
 TEST_F(CindermoteEditorLifecycle, ClosedEditorIgnoresKeysIdleAndParameters)
 {
     vst::VstKeyCode k{};
