@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controls/ValueFormat.h"
+#include "emberline2/EmberlineEditor.h"
 #include "emberline2/dsp/VeldaMath.h"
 #include "shell/AEffEditor.h"
 #include "shell/PreferenceStore.h"
@@ -87,7 +88,7 @@ Cindermote::Cindermote(audioMasterCallback host) : CPresetSystemEffect(host, kPa
 Cindermote::~Cindermote() { writePreferencesToStore(); }
 
 // The single place where the editor object is made.
-AEffEditor* Cindermote::createEditor() { return nullptr; }
+AEffEditor* Cindermote::createEditor() { return new EmberlineEditor(this, velda::kCindermoteLook); }
 
 void Cindermote::applyPreferencesFromStore()
 {

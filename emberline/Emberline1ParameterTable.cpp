@@ -1,4 +1,5 @@
 #include "emberline/Emberline1Product.h"
+#include "emberline2/EmberlineEditor.h"
 
 namespace velda {
 
@@ -8,6 +9,8 @@ using G = GainFactor;
 
 namespace {
 constexpr ParameterRow kSpare = {R::Spare, "-", "-", emptyDisplay(), false, P::None};
+
+AEffEditor* createEditor(AudioEffect* effect) { return new EmberlineEditor(effect, kEmberlineLook); }
 }  // namespace
 
 const ParameterRow kEmberline1Rows[kEmberline1ParamCount] = {
@@ -65,7 +68,7 @@ const ProductLayout kEmberline1Product = {
     {0.5, 4.0},
     {0.25, 16.0},
     &kEmberlineLayout,
-    nullptr,
+    createEditor,
 };
 
 }  // namespace velda

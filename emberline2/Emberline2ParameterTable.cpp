@@ -1,4 +1,5 @@
 #include "emberline2/Emberline2Product.h"
+#include "emberline2/EmberlineEditor.h"
 
 namespace velda {
 
@@ -8,6 +9,8 @@ using G = GainFactor;
 
 namespace {
 constexpr ParameterRow kSpare = {R::Spare, "-", "-", emptyDisplay(), false, P::None};
+
+AEffEditor* createEditor(AudioEffect* effect) { return new EmberlineEditor(effect, kEmberline2Look); }
 }  // namespace
 
 const ParameterRow kEmberline2Rows[kEmberline2ParamCount] = {
@@ -63,7 +66,7 @@ const ProductLayout kEmberline2Product = {
     {0.25, 16.0},
     {0.0625, 256.0},
     &kEmberline2Layout,
-    nullptr,
+    createEditor,
 };
 
 }  // namespace velda

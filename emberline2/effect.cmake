@@ -11,8 +11,8 @@ target_link_libraries(velda_emberline_effect PUBLIC
 add_library(velda_emberline2_product STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Emberline2ParameterTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Emberline2Programs.cpp)
-target_link_libraries(velda_emberline2_product PUBLIC velda_emberline_effect)
+target_link_libraries(velda_emberline2_product PUBLIC velda_emberline_effect velda_product_editor)
 
 velda_add_plugin(emberline2_plugin OUTPUT VeldaEmberline2
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Emberline2Factory.cpp
-  LIBRARIES velda_emberline2_product)
+  LIBRARIES velda_emberline2_product velda_product_editor velda_module_resources)

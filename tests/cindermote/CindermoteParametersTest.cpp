@@ -261,7 +261,7 @@ TEST_F(CindermoteFixture, Identity)
     EXPECT_EQ(record->numPrograms, 1);
     EXPECT_EQ(record->numInputs, 2);
     EXPECT_EQ(record->numOutputs, 2);
-    EXPECT_EQ(record->flags, 0x1030);  // replacing, chunks, double replacing; no editor yet
+    EXPECT_EQ(record->flags, 0x1031);  // editor, replacing, chunks, double replacing
     EXPECT_EQ(record->initialDelay, 63);
     EXPECT_EQ(dispatch(*fx, effGetVendorVersion), 2510);
     EXPECT_EQ(dispatch(*fx, effGetPlugCategory), 4);

@@ -28,7 +28,7 @@ TEST_F(Emberline1Parameters, IdentityAndRecord)
     EXPECT_EQ(record->uniqueID, fourCC('Q', 'q', 'E', 'l'));
     EXPECT_EQ(record->numParams, 48);
     EXPECT_EQ(record->numPrograms, 1);
-    EXPECT_EQ(record->flags, 0x1030);
+    EXPECT_EQ(record->flags, 0x1031);
     EXPECT_EQ(record->initialDelay, 127);
     char text[256];
     EXPECT_EQ(dispatch(effGetEffectName, 0, 0, text), 1);

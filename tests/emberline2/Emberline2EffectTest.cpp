@@ -32,7 +32,7 @@ TEST_F(Emberline2Effect, IdentityAndRecord)
     EXPECT_EQ(record->numPrograms, 1);
     EXPECT_EQ(record->numInputs, 2);
     EXPECT_EQ(record->numOutputs, 2);
-    EXPECT_EQ(record->flags, 0x1030);  // no editor object yet
+    EXPECT_EQ(record->flags, 0x1031);  // with the editor object
     EXPECT_EQ(record->initialDelay, 639);
     EXPECT_EQ(textOf(*effect, effGetEffectName), "Velda Emberline2");
     EXPECT_EQ(textOf(*effect, effGetProductString), "Velda Emberline2 - analog saturation & compression emulator");
