@@ -20,7 +20,7 @@ namespace {
 constexpr double kOutputLimit = 1000.0;
 constexpr int kBlock = 256;
 constexpr int kSweeps = 3;
-constexpr int kMinimumBlocks = 120;
+constexpr int kMinimumBlocks = 350;  // two seconds at 44100 Hz
 
 struct Lcg {
     uint32_t state;
