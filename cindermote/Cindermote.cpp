@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "cindermote/CindermoteEditor.h"
 #include "controls/ValueFormat.h"
-#include "emberline2/EmberlineEditor.h"
 #include "emberline2/dsp/VeldaMath.h"
 #include "shell/AEffEditor.h"
 #include "shell/PreferenceStore.h"
@@ -88,7 +88,7 @@ Cindermote::Cindermote(audioMasterCallback host) : CPresetSystemEffect(host, kPa
 Cindermote::~Cindermote() { writePreferencesToStore(); }
 
 // The single place where the editor object is made.
-AEffEditor* Cindermote::createEditor() { return new EmberlineEditor(this, velda::kCindermoteLook); }
+AEffEditor* Cindermote::createEditor() { return new velda::cindermote::EmberlineEditor(this); }
 
 void Cindermote::applyPreferencesFromStore()
 {

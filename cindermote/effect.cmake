@@ -12,8 +12,8 @@ add_library(velda_cindermote_effect STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Cindermote.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CindermoteParameters.cpp)
 target_link_libraries(velda_cindermote_effect PUBLIC
-  velda_cindermote_dsp velda_preset_effect velda_preferences velda_value_format velda_shell velda_product_editor)
+  velda_cindermote_dsp velda_preset_effect velda_preferences velda_value_format velda_shell velda_cindermote_editor)
 
 velda_add_plugin(cindermote_plugin OUTPUT VeldaCindermote
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/CindermoteFactory.cpp
-  LIBRARIES velda_cindermote_effect velda_product_editor velda_module_resources)
+  LIBRARIES velda_cindermote_effect velda_cindermote_editor velda_module_resources)
