@@ -1,15 +1,18 @@
-// Adds the typed value entry that every product editor supplies.
+// Adds the typed value entry that every product editor supplies; the knobs and the typed-entry
+// field reach it through their listener.
 #pragma once
+#include <cstdint>
 
+#include "controls/TypedEntryEditor.h"
 #include "presets/CPresetSystemEditor.h"
 
-class CMyPresetSystemEditor : public CPresetSystemEditor {
+class CMyPresetSystemEditor : public CPresetSystemEditor, public velda::gui::TypedEntryEditor {
 public:
     explicit CMyPresetSystemEditor(AudioEffect* effect);
     ~CMyPresetSystemEditor() override;
 
     // Starts a typed value entry for parameter `index`.
-    virtual void startTypedEntry(int index) = 0;
+    void startTypedEntry(int32_t index) override = 0;
     // Applies the typed text to parameter `index` (-1: no entry in progress).
-    virtual void applyTypedEntry(int index, const char* text) = 0;
+    void applyTypedEntry(int32_t index, const char* text) override = 0;
 };
