@@ -242,6 +242,8 @@ TEST_F(CindermoteEditorBinding, TheReadoutFollowsTheHoveredKnobAndBlanksOverTheB
 
 TEST_F(CindermoteEditorBinding, TheRectangleIsKnownBeforeTheFirstOpen)
 {
+    ASSERT_NE(editor, nullptr);  // the product makes this editor
+    EXPECT_TRUE(fx->getAeffect()->flags & vst::effFlagsHasEditor);
     vst::ERect* r = nullptr;
     ASSERT_EQ(dispatch(vst::effEditGetRect, 0, 0, &r), 1);
     ASSERT_NE(r, nullptr);
