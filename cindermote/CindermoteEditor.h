@@ -53,6 +53,7 @@ private:
     int idleTicks = 0;
     int blankChecks = 0;
     gui::CView* lastHovered = nullptr;
+    char entryText[64] = "";  // the text an entry opened with
 };
 
 }  // namespace velda::cindermote

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "cindermote/Cindermote.h"
 #include "cindermote/CindermoteEditor.h"
@@ -68,18 +69,22 @@ void EmberlineEditor::startTypedEntry(int index)
         field->remember();
         shown.mainPage->addView(field);
     }
+    std::snprintf(entryText, sizeof entryText, "%s", text);
     field->setText(text);
     frame->setFocusView(field);
     field->startEditing(index);
 }
 
-// Typed values are set silently: the host is not told of them.
+// Typed values are set silently: the host is not told of them. An entry left as it was opened
+// (or cancelled, which keeps the opening text) changes nothing, not even by rounding.
 void EmberlineEditor::applyTypedEntry(int index, const char* text)
 {
     CMyTextEdit* field = shown.typedEntry;
     if (field && shown.mainPage && shown.mainPage->isChild(field)) shown.mainPage->removeView(field, true);
+    const bool unchanged = text && std::strcmp(text, entryText) == 0;
+    entryText[0] = '\0';
     const TypedEntryRule* rule = typedEntryRule(index);
-    if (!rule || !product) return;
+    if (!rule || !product || unchanged) return;
     product->setParameter(index, normalisedFromText(rule->mapping, text));
     if (shown.mainPage) shown.mainPage->setDirty(true);
 }

@@ -44,6 +44,26 @@ TEST_F(CindermoteEditorLifecycle, TypingSixIntoDriveSetsItSilently)
     EXPECT_EQ(views().typedEntry->getTagToEdit(), -1);
 }
 
+TEST_F(CindermoteEditorLifecycle, AnEntryLeftUnchangedOrCancelledKeepsTheExactValue)
+{
+    ASSERT_TRUE(open());
+    const float exact = 0.61234f;  // shown as "5.39"
+    fx->setParameter(cindermote::kDrive, exact);
+    click(kDriveX, kDriveY, gui::kLButton | gui::kDoubleClick);
+    ASSERT_STREQ(views().typedEntry->getText(), "5.39");
+    key(0, gui::VKEY_RETURN);
+    idle();
+    EXPECT_FALSE(views().mainPage->isChild(views().typedEntry));
+    EXPECT_EQ(fx->getParameter(cindermote::kDrive), exact);
+
+    click(kDriveX, kDriveY, gui::kLButton | gui::kDoubleClick);
+    type("7");
+    key(0, gui::VKEY_ESCAPE);
+    idle();
+    EXPECT_FALSE(views().mainPage->isChild(views().typedEntry));
+    EXPECT_EQ(fx->getParameter(cindermote::kDrive), exact);
+}
+
 struct TypedCase {
     int index;
     const char* text;
