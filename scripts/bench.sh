@@ -56,6 +56,27 @@ table "main table: 44.1 kHz, blocks of 512" \
   "$ours_multi" "$zam_multi" "$p/VeldaCindermote.so" "$lsp_compressor" "$p/VeldaEmberline.so" \
   --rate 44100 --block 512 --seconds "$seconds"
 
+# The same pairs through velda_instances_bench with one instance: it renders once, so the LSP
+# limiter (which velda bench renders twice, see BENCHMARKS.md) is timed for one render.
+one() {  # library, then --set options
+  local lib="$1"; shift
+  printf '%-28s %-44s ' "$(basename "$lib")" "$*"
+  "$build/tests/velda_instances_bench" "$lib" --instances 1 --block 512 --seconds "$seconds" "$@" | \
+    sed -n 's/^1 instance: //p'
+}
+echo "# one render each, velda_instances_bench --instances 1 (44.1 kHz, blocks of 512)"
+one "$fixture"
+one "$p/VeldaEmberline2.so"
+one "$lsp_limiter" --set 14=0
+one "$p/VeldaEmberline2.so" --set 26=1
+one "$lsp_limiter" --set 14=0.1
+one "$p/VeldaEmberline2.so" --set 1=1 --set 3=0 --set 28=1 --set 26=1
+one "$zam_multi"
+one "$p/VeldaCindermote.so"
+one "$lsp_compressor"
+one "$p/VeldaEmberline.so"
+echo
+
 [ "$quick" = 1 ] && exit 0
 
 for block in 32 64 128 256 1024 4096; do

@@ -1,7 +1,9 @@
 // Many instances of one plug-in processing side by side, the way a host runs a session: each
 // host block goes through every instance in turn. Prints the CPU time per instance of N
 // instances against one instance alone, so cache effects of the per-instance state show up.
-//   velda_instances_bench LIBRARY [--instances N] [--block B] [--seconds S] [--rate HZ]
+//   velda_instances_bench LIBRARY [--instances N] [--block B] [--seconds S] [--rate HZ] [--set I=V]...
+// It renders once and never re-renders, so it also gives one-render figures of plug-ins that
+// announce their latency only after processing has started.
 #include <dlfcn.h>
 #include <time.h>
 
@@ -52,7 +54,13 @@ Signal makeSignal(size_t frames, double rate)
 }
 
 // CPU seconds for `count` instances each processing the whole signal in blocks, interleaved.
-double run(AEffect* (*entry)(audioMasterCallback), int count, int block, double rate, const Signal& in)
+struct Setting {
+    int index;
+    float value;
+};
+
+double run(AEffect* (*entry)(audioMasterCallback), int count, int block, double rate, const Signal& in,
+           const std::vector<Setting>& settings)
 {
     std::vector<AEffect*> fx(count);
     for (AEffect*& e : fx) {
@@ -60,6 +68,8 @@ double run(AEffect* (*entry)(audioMasterCallback), int count, int block, double 
         e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
         e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, (float)rate);
         e->dispatcher(e, effSetBlockSize, 0, block, nullptr, 0.0f);
+        for (const Setting& s : settings)
+            e->setParameter(e, s.index, s.value);
         e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0.0f);
     }
     std::vector<float> outL(block), outR(block), inL(block), inR(block);
@@ -86,35 +96,48 @@ double run(AEffect* (*entry)(audioMasterCallback), int count, int block, double 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s LIBRARY [--instances N] [--block B] [--seconds S] [--rate HZ]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s LIBRARY [--instances N] [--block B] [--seconds S] [--rate HZ] [--set I=V]...\n",
+                     argv[0]);
         return 2;
     }
     int instances = 64, block = 512;
     double seconds = 10.0, rate = 44100.0;
+    std::vector<Setting> settings;
     for (int i = 2; i + 1 < argc; i += 2) {
         const std::string opt = argv[i];
         if (opt == "--instances") instances = std::atoi(argv[i + 1]);
         else if (opt == "--block") block = std::atoi(argv[i + 1]);
         else if (opt == "--seconds") seconds = std::atof(argv[i + 1]);
         else if (opt == "--rate") rate = std::atof(argv[i + 1]);
+        else if (opt == "--set") {
+            const char* eq = std::strchr(argv[i + 1], '=');
+            if (!eq) {
+                std::fprintf(stderr, "--set wants INDEX=VALUE\n");
+                return 2;
+            }
+            settings.push_back({std::atoi(argv[i + 1]), (float)std::atof(eq + 1)});
+        }
     }
     void* lib = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         std::fprintf(stderr, "%s\n", dlerror());
         return 1;
     }
-    auto entry = (AEffect * (*)(audioMasterCallback)) dlsym(lib, "VSTPluginMain");
+    void* symbol = dlsym(lib, "VSTPluginMain");
+    if (!symbol)
+        symbol = dlsym(lib, "main");  // the older name of the entry point
+    auto entry = (AEffect * (*)(audioMasterCallback)) symbol;
     if (!entry) {
         std::fprintf(stderr, "no VSTPluginMain\n");
         return 1;
     }
     const Signal in = makeSignal((size_t)(seconds * rate), rate);
-    run(entry, 1, block, rate, in);  // warm-up
+    run(entry, 1, block, rate, in, settings);  // warm-up
     // The best of three: other work on the machine only ever adds time.
     double one = 1e30, many = 1e30;
     for (int round = 0; round < 3; ++round) {
-        one = std::min(one, run(entry, 1, block, rate, in));
-        many = std::min(many, run(entry, instances, block, rate, in));
+        one = std::min(one, run(entry, 1, block, rate, in, settings));
+        many = std::min(many, run(entry, instances, block, rate, in, settings));
     }
     std::printf("%s: %g s of stereo at %g Hz, blocks of %d\n", argv[1], seconds, rate, block);
     std::printf("1 instance: %.3f CPU s (%.1f x realtime)\n", one, seconds / one);
