@@ -1,25 +1,14 @@
 // The track processor's editor: a main page with seven knobs, needle meters and a value read-out,
 // a settings page with the meter preferences, typed value entry and the preset panel.
 #pragma once
-#include <type_traits>
-
 #include "cindermote/CindermoteEditorViews.h"
-#include "controls/TypedEntryEditor.h"
 #include "presets/CMyPresetSystemEditor.h"
 
 class Cindermote;
 
 namespace velda::cindermote {
 
-namespace detail {
-struct NoTypedEntryBase {};
-// The knobs and the entry field find the editor through TypedEntryEditor; add it unless the
-// preset editor base already provides it.
-using TypedEntryBase = std::conditional_t<std::is_base_of_v<gui::TypedEntryEditor, CMyPresetSystemEditor>,
-                                          NoTypedEntryBase, gui::TypedEntryEditor>;
-}  // namespace detail
-
-class EmberlineEditor : public CMyPresetSystemEditor, public detail::TypedEntryBase {
+class EmberlineEditor : public CMyPresetSystemEditor {
 public:
     explicit EmberlineEditor(Cindermote* effect);
     ~EmberlineEditor() override;
