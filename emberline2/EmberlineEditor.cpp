@@ -145,11 +145,26 @@ void EmberlineEditor::valueChanged(CControl* control)
         emberline->reservedQueryTrue();
     } else if (tag == emberline->productLayout().channelModeIndex) {
         reportChannelMode(value);
-    } else if (tag < emberline->productLayout().numParams) {
+    } else if (isHostParameter(tag)) {
         emberline->setParameterAutomated(tag, value);
     } else {
         emberline->setParameter(tag, value);
     }
+}
+
+bool EmberlineEditor::isHostParameter(int index) const
+{
+    return index >= 0 && index < emberline->productLayout().numParams;
+}
+
+void EmberlineEditor::beginEdit(int32_t index)
+{
+    if (!hasPages() || isHostParameter(index)) CMyPresetSystemEditor::beginEdit(index);
+}
+
+void EmberlineEditor::endEdit(int32_t index)
+{
+    if (!hasPages() || isHostParameter(index)) CMyPresetSystemEditor::endEdit(index);
 }
 
 // The four-way button stands for two host parameters: each is reported inside its own gesture.

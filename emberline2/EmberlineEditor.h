@@ -27,6 +27,9 @@ public:
     bool setKnobMode(int mode) override;
     void setParameter(int index, float value) override;
     void valueChanged(velda::gui::CControl* control) override;
+    // Gestures reach the host only for the parameters it knows.
+    void beginEdit(int32_t index) override;
+    void endEdit(int32_t index) override;
     void effectSuspended() override;
     void effectResumed() override;
 
@@ -41,6 +44,7 @@ public:
 private:
     bool openBackgroundOnly(void* window);
     bool hasPages() const { return emberline && layout; }
+    bool isHostParameter(int index) const;
     velda::ParameterRole roleAt(int index) const;
     int indexOf(velda::ParameterRole role) const;
     // Changes the effect without telling the host.
