@@ -118,7 +118,9 @@ void EmberlineEditor::swapPages()
 void EmberlineEditor::effectSuspended()
 {
     if (!product) return;
-    const bool gainReduction = int(2.0f * product->getParameter(kMeters) + 0.5f) == 1;
+    // The integer part is 1 (a range test: values far outside 0..1 have no int conversion).
+    const float source = 2.0f * product->getParameter(kMeters) + 0.5f;
+    const bool gainReduction = source >= 1.0f && source < 2.0f;
     for (COldVuMeter* m : shown.meters)
         if (m) m->setValue(gainReduction ? 1.0f : 0.0f);
 }

@@ -244,7 +244,8 @@ void EmberlineEditor::effectSuspended()
 {
     if (!frame || !hasPages()) return;
     const float meters = emberline->getParameter(indexOf(ParameterRole::Meters));
-    const bool gainReduction = (int)(2.0f * meters + 0.5f) == 1;
+    // The integer part is 1 (a range test: values far outside 0..1 have no int conversion).
+    const bool gainReduction = 2.0f * meters + 0.5f >= 1.0f && 2.0f * meters + 0.5f < 2.0f;
     for (CMovieMeter* meter : views.meters)
         if (meter) meter->setValue(gainReduction ? 1.0f : 0.0f);
     for (CMovieLED* led : views.leds)
