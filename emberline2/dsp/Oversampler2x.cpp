@@ -117,16 +117,26 @@ void Oversampler2x::reset()
         v = 0.0;
     for (double& v : evens)
         v = 0.0;
+    inputStart = 0;
+    streamStart = 0;
 }
 
-void Oversampler2x::keepInputHistory(int n)
+double* Oversampler2x::inputWindow(int n)
 {
-    std::memmove(inputs, inputs + n, kInputHistory * sizeof(double));
+    if (inputStart + kInputHistory + n > kInputCapacity) {
+        std::memmove(inputs, inputs + inputStart, kInputHistory * sizeof(double));
+        inputStart = 0;
+    }
+    return inputs + inputStart;
 }
 
-void Oversampler2x::keepStreamHistory(int count)
+double* Oversampler2x::streamWindow(int count)
 {
-    std::memmove(stream, stream + count, kStreamHistory * sizeof(double));
+    if (streamStart + kStreamHistory + count > kStreamCapacity) {
+        std::memmove(stream, stream + streamStart, kStreamHistory * sizeof(double));
+        streamStart = 0;
+    }
+    return stream + streamStart;
 }
 
 // For input x(n) the interpolator pairs x(n - 128 + j) with x(n - 1 - j), except that the
@@ -137,8 +147,9 @@ void Oversampler2x::upsampleChunk(Oversampler2x* const* os, double* const* bufs,
     double sums[2][kChunk];
     double* out[2] = {sums[0], sums[1]};
     for (int c = 0; c < channels; ++c) {
-        std::memcpy(os[c]->inputs + kInputHistory, bufs[c], n * sizeof(double));
-        x[c] = os[c]->inputs;
+        double* window = os[c]->inputWindow(n);
+        std::memcpy(window + kInputHistory, bufs[c], n * sizeof(double));
+        x[c] = window;
     }
     if (channels == 2)
         sumAll<false, 2>(os[0]->oddUp, x, n, out);
@@ -148,9 +159,9 @@ void Oversampler2x::upsampleChunk(Oversampler2x* const* os, double* const* bufs,
         Oversampler2x& o = *os[c];
         for (int i = 0; i < n; ++i) {
             bufs[c][2 * i] = sums[c][i];
-            bufs[c][2 * i + 1] = o.inputs[64 + i] * o.up[0];
+            bufs[c][2 * i + 1] = x[c][64 + i] * o.up[0];
         }
-        o.keepInputHistory(n);
+        o.inputStart += n;
     }
 }
 
@@ -165,9 +176,10 @@ void Oversampler2x::downsampleChunk(Oversampler2x* const* os, double* const* in,
     double* out[2] = {sums[0], sums[1]};
     for (int c = 0; c < channels; ++c) {
         Oversampler2x& o = *os[c];
-        std::memcpy(o.stream + kStreamHistory, in[c], 2 * m * sizeof(double));
+        double* window = o.streamWindow(2 * m);
+        std::memcpy(window + kStreamHistory, in[c], 2 * m * sizeof(double));
         for (int k = 0; k < kStreamHistory / 2 + m; ++k)
-            o.evens[k] = o.stream[2 * k];
+            o.evens[k] = window[2 * k];
         x[c] = o.evens;
     }
     if (channels == 2)
@@ -176,9 +188,10 @@ void Oversampler2x::downsampleChunk(Oversampler2x* const* os, double* const* in,
         sumAll<true, 1>(os[0]->oddDown, x, m, out);
     for (int c = 0; c < channels; ++c) {
         Oversampler2x& o = *os[c];
+        const double* window = o.stream + o.streamStart;
         for (int i = 0; i < m; ++i)
-            outs[c][i] = sums[c][i] + o.stream[127 + 2 * i] * o.down[0];
-        o.keepStreamHistory(2 * m);
+            outs[c][i] = sums[c][i] + window[127 + 2 * i] * o.down[0];
+        o.streamStart += 2 * m;
     }
 }
 
@@ -222,9 +235,10 @@ void Oversampler2x::inputDelay(double* buf, int n)
 {
     for (int done = 0; done < n; done += kChunk) {
         const int k = n - done < kChunk ? n - done : kChunk;
-        std::memcpy(inputs + kInputHistory, buf + done, k * sizeof(double));
-        std::memcpy(buf + done, inputs + kInputHistory - kDelay, k * sizeof(double));
-        keepInputHistory(k);
+        double* window = inputWindow(k);
+        std::memcpy(window + kInputHistory, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, window + kInputHistory - kDelay, k * sizeof(double));
+        inputStart += k;
     }
 }
 
@@ -232,9 +246,10 @@ void Oversampler2x::outputDelay(double* buf, int n)
 {
     for (int done = 0; done < n; done += kChunk) {
         const int k = n - done < kChunk ? n - done : kChunk;
-        std::memcpy(stream + kStreamHistory, buf + done, k * sizeof(double));
-        std::memcpy(buf + done, stream + kStreamHistory - kDelay, k * sizeof(double));
-        keepStreamHistory(k);
+        double* window = streamWindow(k);
+        std::memcpy(window + kStreamHistory, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, window + kStreamHistory - kDelay, k * sizeof(double));
+        streamStart += k;
     }
 }
 

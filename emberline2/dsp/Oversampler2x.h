@@ -31,11 +31,16 @@ public:
 private:
     static constexpr int kInputHistory = 128;
     static constexpr int kStreamHistory = 256;
+    // Room for several passes: the histories slide along and move back to the start only
+    // when the next pass would not fit.
+    static constexpr int kInputCapacity = kInputHistory + 5 * kChunk;
+    static constexpr int kStreamCapacity = kStreamHistory + 10 * kChunk;
 
     static void upsampleChunk(Oversampler2x* const* os, double* const* bufs, int channels, int n);
     static void downsampleChunk(Oversampler2x* const* os, double* const* in, double* const* outs, int channels, int m);
-    void keepInputHistory(int n);
-    void keepStreamHistory(int count);
+    // The history followed by room for n new samples.
+    double* inputWindow(int n);
+    double* streamWindow(int count);
 
     double up[128];
     double down[128];
@@ -43,13 +48,15 @@ private:
     // oddUp[2j] = oddUp[2j + 1] = h_u(127 - 2j).
     alignas(16) double oddUp[128];
     alignas(16) double oddDown[128];
-    // Histories in time order, oldest first, followed by the samples of the current pass:
-    // inputs, the last 128 host-rate inputs (also the input delay); stream, the last 256
-    // oversampled samples (also the output delay); evens, the even-position stream samples
-    // the decimator sums, gathered for one pass.
-    double inputs[kInputHistory + kChunk];
-    double stream[kStreamHistory + 2 * kChunk];
+    // Histories in time order, oldest first, from their start index, followed by the samples
+    // of the current pass: inputs, the last 128 host-rate inputs (also the input delay);
+    // stream, the last 256 oversampled samples (also the output delay); evens, the
+    // even-position stream samples the decimator sums, gathered for one pass.
+    double inputs[kInputCapacity];
+    double stream[kStreamCapacity];
     double evens[kStreamHistory / 2 + kChunk];
+    int inputStart = 0;
+    int streamStart = 0;
 };
 
 }  // namespace velda
