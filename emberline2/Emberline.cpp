@@ -81,6 +81,9 @@ Emberline::~Emberline()
 {
     const int first = layout.firstPreferenceIndex;
     for (int p : {0, 1, 2, 3, 5, 4}) velda::writePreference(kPreferenceOrder[p], getParameter(first + p));
+    // The editor closes while the engine it switches the meters of still exists.
+    delete editor;
+    editor = nullptr;
 }
 
 ParameterRole Emberline::roleAt(int index) const
