@@ -2,6 +2,8 @@
 // of the detector compare recent transients with the sustained level.
 #pragma once
 
+#include <emmintrin.h>
+
 #include "emberline2/dsp/BiquadFilter.h"
 
 namespace velda {
@@ -69,10 +71,7 @@ struct Envelope {
         alignas(16) double f[128], sl[128];
         BiquadFilter::processPair(fast, slow, p, f, sl, n);
         if (autoOn) {
-            for (int i = 0; i < n; ++i) {
-                const double r = f[i] * s.c / (sl[i] + 0.000001);
-                f[i] = s.k * r / (r + 1.0) + s.o;
-            }
+            releaseFactors(f, sl, n, s);
             run<Floored, true>(p, f, out, n, ca, cr, s.m);
         } else {
             run<Floored, false>(p, f, out, n, ca, cr, s.m);
@@ -80,6 +79,23 @@ struct Envelope {
     }
 
 private:
+    // f[i] * c / (sl[i] + 0.000001) = r, then f[i] = k * r / (r + 1) + o, two samples per
+    // packed pair.
+    static void releaseFactors(double* f, const double* sl, int n, const ReleaseShape& s)
+    {
+        const __m128d c = _mm_set1_pd(s.c), k = _mm_set1_pd(s.k), o = _mm_set1_pd(s.o);
+        const __m128d tiny = _mm_set1_pd(0.000001), one = _mm_set1_pd(1.0);
+        int i = 0;
+        for (; i + 2 <= n; i += 2) {
+            const __m128d r = _mm_div_pd(_mm_mul_pd(_mm_loadu_pd(f + i), c), _mm_add_pd(_mm_loadu_pd(sl + i), tiny));
+            _mm_storeu_pd(f + i, _mm_add_pd(_mm_div_pd(_mm_mul_pd(k, r), _mm_add_pd(r, one)), o));
+        }
+        for (; i < n; ++i) {
+            const double r = f[i] * s.c / (sl[i] + 0.000001);
+            f[i] = s.k * r / (r + 1.0) + s.o;
+        }
+    }
+
     template <bool Floored, bool Auto>
     void run(const double* p, const double* factor, double* out, int n, double ca, double cr, double m)
     {

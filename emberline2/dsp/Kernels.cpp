@@ -25,6 +25,36 @@ inline FrontEnd frontEnd(const EngineState& s, ChannelState& c, double x, double
     return {h, c.lowSplit.process(s.lowSplitCoefs, h, d), c.highSplit.process(s.highSplitCoefs, h, d)};
 }
 
+// TransferCurve and bandGain for two envelope levels as the lanes of packed doubles, with the
+// same IEEE steps per lane.
+struct PairCurve {
+    int mode;
+    __m128d k, oneMinusK, a, one, two;
+
+    explicit PairCurve(const TransferCurve& t)
+        : mode(t.mode), k(_mm_set1_pd(t.k)), oneMinusK(_mm_set1_pd(1.0 - t.k)), a(_mm_set1_pd(t.a)),
+          one(_mm_set1_pd(1.0)), two(_mm_set1_pd(2.0))
+    {
+    }
+    __m128d parabola(__m128d y) const
+    {
+        const __m128d below = _mm_cmplt_pd(y, one);
+        const __m128d curve = _mm_sub_pd(_mm_mul_pd(two, y), _mm_mul_pd(y, y));
+        return _mm_or_pd(_mm_and_pd(below, curve), _mm_andnot_pd(below, one));
+    }
+    __m128d operator()(__m128d x) const
+    {
+        if (mode == 0)  // minpd(x, 1) is x < 1 ? x : 1
+            return _mm_add_pd(_mm_mul_pd(oneMinusK, _mm_min_pd(x, one)), _mm_mul_pd(k, parabola(x)));
+        return parabola(_mm_div_pd(_mm_mul_pd(a, x), _mm_sub_pd(_mm_add_pd(x, a), one)));
+    }
+    __m128d bandGain(__m128d e, __m128d drive, __m128d sat, __m128d satInv, __m128d ceilingDrive) const
+    {
+        const __m128d x = _mm_mul_pd(_mm_mul_pd(_mm_mul_pd(e, drive), satInv), ceilingDrive);
+        return _mm_div_pd(_mm_mul_pd(sat, (*this)(x)), e);
+    }
+};
+
 // The offsets, offset inputs and front-end outputs of both channels for a work block.
 struct StereoBlock {
     alignas(16) double d[2 * kWorkBlock];
@@ -310,7 +340,26 @@ void unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams
     c.mid.updateBlock<true>(pMid, pMid, n, t.attackCoef, t.midReleaseCoef, p.autoOn, kBandRelease);
     c.high.updateBlock<true>(pHigh, pHigh, n, t.attackCoef, t.highReleaseCoef, p.autoOn, kBandRelease);
     alignas(16) double sums[2 * kWorkBlock];
-    for (int i = 0; i < n; ++i) {
+    int i0 = 0;
+    {
+        const PairCurve curve(p.curve);
+        const __m128d drive = _mm_set1_pd(p.driveGain), ceilingDrive = _mm_set1_pd(p.ceilingDrive);
+        const __m128d lowSat = _mm_set1_pd(p.lowSat), lowSatInv = _mm_set1_pd(p.lowSatInv);
+        const __m128d midSat = _mm_set1_pd(p.midSat), midSatInv = _mm_set1_pd(p.midSatInv);
+        const __m128d highSat = _mm_set1_pd(p.highSat), highSatInv = _mm_set1_pd(p.highSatInv);
+        for (; i0 + 2 <= n; i0 += 2) {
+            const __m128d gl = curve.bandGain(_mm_load_pd(pLow + i0), drive, lowSat, lowSatInv, ceilingDrive);
+            const __m128d gm = curve.bandGain(_mm_load_pd(pMid + i0), drive, midSat, midSatInv, ceilingDrive);
+            const __m128d gh = curve.bandGain(_mm_load_pd(pHigh + i0), drive, highSat, highSatInv, ceilingDrive);
+            // std::min(a, b) is b < a ? b : a, which minpd gives with the operands swapped.
+            _mm_storeu_pd(gMin + i0, _mm_min_pd(gh, _mm_min_pd(gm, gl)));
+            const __m128d sum = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_load_pd(dLow + i0), gl),
+                                                      _mm_mul_pd(_mm_load_pd(dMid + i0), gm)),
+                                           _mm_mul_pd(_mm_load_pd(dHigh + i0), gh));
+            _mm_store_pd(sums + i0, sum);
+        }
+    }
+    for (int i = i0; i < n; ++i) {
         const BandGains g{bandGain(p.curve, pLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
                           bandGain(p.curve, pMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
                           bandGain(p.curve, pHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
