@@ -55,6 +55,21 @@ struct PairCurve {
     }
 };
 
+// singleBandGain of each level in place, two per packed pair.
+inline void singleBandGains(const BlockParams& p, double* e, int n)
+{
+    const PairCurve curve(p.curve);
+    const __m128d drive = _mm_set1_pd(p.driveGain), ceilingDrive = _mm_set1_pd(p.ceilingDrive);
+    int i = 0;
+    for (; i + 2 <= n; i += 2) {
+        const __m128d level = _mm_loadu_pd(e + i);
+        const __m128d x = _mm_mul_pd(_mm_mul_pd(level, drive), ceilingDrive);
+        _mm_storeu_pd(e + i, _mm_div_pd(curve(x), level));
+    }
+    for (; i < n; ++i)
+        e[i] = singleBandGain(p.curve, e[i], p.driveGain, p.ceilingDrive);
+}
+
 // The offsets, offset inputs and front-end outputs of both channels for a work block.
 struct StereoBlock {
     alignas(16) double d[2 * kWorkBlock];
@@ -489,12 +504,13 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         advanceBand(ix, p);
     }
     l.limiter.updateBlock<true>(pk, e, n, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
+    singleBandGains(p, e, n);  // levels become gains
     for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
         const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        const double g = singleBandGain(p.curve, e[i], p.driveGain, p.ceilingDrive);
+        const double g = e[i];
         l.out[ix.wd] = finishSingle(p, yl[i], g) * p.ceilingGain;
         r.out[ix.wd] = finishSingle(p, yr[i], g) * p.ceilingGain;
         const double ol = l.out[ix.rd];
