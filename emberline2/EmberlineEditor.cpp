@@ -25,6 +25,7 @@ EmberlineEditor::EmberlineEditor(AudioEffect* e, const velda::EditorLook& l)
     rect.right = look.width;
     if (look.layout && emberline) {
         layout = &look.layout();
+        setPresetPanel(layout->panel, emberline->productLayout().presetRegistryKey);
         tags = velda::EditorTags::of(*layout);
         roles.fill(ParameterRole::None);
         for (int r = 0; r < (int)ParameterRole::Count; ++r) {
