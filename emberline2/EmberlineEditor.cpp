@@ -37,9 +37,12 @@ EmberlineEditor::EmberlineEditor(AudioEffect* e, const velda::EditorLook& l)
     }
 }
 
-// A host may delete the effect with the editor still open: close while every part still exists.
+// A host may delete the effect with the editor still open. The effect deletes its editor last, when
+// its own parts are gone: close without touching it (an entry in progress is dropped).
 EmberlineEditor::~EmberlineEditor()
 {
+    emberline = nullptr;
+    effect = nullptr;
     if (frame) close();
 }
 
@@ -278,11 +281,11 @@ void EmberlineEditor::startTypedEntry(int32_t index)
 
 void EmberlineEditor::applyTypedEntry(int32_t index, const char* text)
 {
-    if (!hasPages()) return;
     if (views.textEdit && views.textEditInPage && views.mainPage) {
         views.mainPage->removeView(views.textEdit, false);
         views.textEditInPage = false;
     }
+    if (!hasPages()) return;
     const ParameterRole role = roleAt(index);
     if (!velda::knobEntryFor(role)) return;
     const float fineTune = emberline->getParameterValue(indexOf(ParameterRole::FineTune));

@@ -281,6 +281,18 @@ TEST_F(EditorFixture, TypedEntryOnlyOnTheMainPageAndClosingEndsIt)
     EXPECT_EQ(effect->getParameter(12), 0.0f) << "text that is no number applies 0";
 }
 
+TEST_F(EditorFixture, HostDeletesTheEffectWithAnEntryInProgress)
+{
+    open();
+    editor->startTypedEntry(7);
+    type("3");
+    const int before = CBaseObject::liveObjects();
+    dispatch(effClose);
+    record = nullptr;
+    EXPECT_LT(CBaseObject::liveObjects(), before);
+    EXPECT_EQ(parent->isOpen, 0);
+}
+
 TEST_F(EditorFixture, ReadoutFollowsTheHoveredKnobAndBlanksOverTheBackground)
 {
     open();
