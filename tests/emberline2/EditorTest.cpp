@@ -143,6 +143,58 @@ TEST_F(EditorFixture, HostChangesReachTheControlsAndDisplays)
     EXPECT_LT(views.channelMode->getValue(), 0.25f) << "mono shows the top image";
 }
 
+// The opaque pixels of film-strip image `image` (of height h) of bitmap `id` that the frame shows in
+// `r`, and how many of them match.
+struct ImageMatch {
+    int opaque = 0;
+    int matching = 0;
+};
+
+ImageMatch matchImage(const std::vector<uint8_t>& frame, const layout::Rect& r, int id, int image, int h)
+{
+    ImageMatch m;
+    CBitmap bitmap(id);
+    if (!bitmap.isLoaded()) return m;
+    for (int y = 0; y < r.height(); ++y) {
+        for (int x = 0; x < r.width(); ++x) {
+            const uint8_t* b = bitmap.pixel(x, image * h + y);
+            if (b[3] != 255) continue;
+            const uint8_t* f = &frame[(size_t(r.top + y) * 450 + size_t(r.left + x)) * 4];
+            ++m.opaque;
+            m.matching += f[0] == b[0] && f[1] == b[1] && f[2] == b[2];
+        }
+    }
+    return m;
+}
+
+TEST_F(EditorFixture, ControlsShowTheirValuesFromTheFirstPicture)
+{
+    record->setParameter(record, 0, 1.0f);
+    record->setParameter(record, 12, 1.0f);
+    open();
+    idle();
+    const ControlSpec& mix = *spec(12);
+    const ControlSpec& process = *spec(0);
+    struct Case {
+        const ControlSpec& control;
+        int image;
+    } const shown[] = {{mix, mix.images - 1}, {process, 1}};
+    for (const Case& c : shown) {
+        SCOPED_TRACE(c.control.name);
+        const ImageMatch m = matchImage(pixels, c.control.rect, c.control.bitmap, c.image, c.control.imageHeight);
+        ASSERT_GT(m.opaque, 100);
+        EXPECT_EQ(m.matching, m.opaque);
+    }
+    record->setParameter(record, 12, 0.0f);
+    record->setParameter(record, 0, 0.0f);
+    idle();
+    for (const Case& c : shown) {
+        SCOPED_TRACE(c.control.name);
+        EXPECT_LT(matchImage(pixels, c.control.rect, c.control.bitmap, c.image, c.control.imageHeight).matching,
+                  matchImage(pixels, c.control.rect, c.control.bitmap, 0, c.control.imageHeight).matching);
+    }
+}
+
 TEST_F(EditorFixture, FineTuneMovesTheGainKnobsWithoutTellingTheHost)
 {
     open();
