@@ -32,23 +32,36 @@ cmake --build "$tree" -j "$jobs" --target "${targets[@]}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-status=0
-for f in "${fuzzers[@]}"; do
-  name="${f%% *}"
-  maxLen="${f##* }"
-  corpus="$tree/corpus/$name"
-  artifacts="$tree/artifacts/$name"
+# One fuzzer per core at a time.
+run() {  # name, longest input
+  local name="$1" maxLen="$2"
+  local corpus="$tree/corpus/$name" artifacts="$tree/artifacts/$name"
   mkdir -p "$corpus" "$artifacts" "$root/tests/fuzz/corpus/$name"
-  echo "== $name for ${seconds}s"
   # New inputs go to the build tree; the seeds kept in the source tree stay as they are.
-  if ! (cd "$tree" && "$tree/fuzzers/$name" -max_total_time="$seconds" -max_len="$maxLen" -timeout=20 \
+  if (cd "$tree" && "$tree/fuzzers/$name" -max_total_time="$seconds" -max_len="$maxLen" -timeout=20 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/" \
-        "$corpus" "$root/tests/fuzz/corpus/$name" 2>"$tree/$name.log"); then
+        "$corpus" "$root/tests/fuzz/corpus/$name" >"$tree/$name.log" 2>&1); then
+    echo "== $name: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$tree/$name.log")"
+  else
     tail -n 40 "$tree/$name.log" >&2
     echo "!! $name found a failure: see $artifacts/" >&2
-    status=1
-  else
-    grep -E "stat::number_of_executed_units|Done [0-9]+ runs" "$tree/$name.log" | tr '\n' ' '; echo
+    return 1
   fi
+}
+
+echo "== Running ${#fuzzers[@]} fuzzers for ${seconds}s each, $jobs at a time"
+status=0
+running=0
+for f in "${fuzzers[@]}"; do
+  if [ "$running" -ge "$jobs" ]; then
+    wait -n || status=1
+    running=$((running - 1))
+  fi
+  run ${f} &
+  running=$((running + 1))
+done
+while [ "$running" -gt 0 ]; do
+  wait -n || status=1
+  running=$((running - 1))
 done
 exit $status
