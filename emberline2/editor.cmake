@@ -1,6 +1,8 @@
 # The product editor shared by the three products (each passes its own look).
 add_library(velda_product_editor STATIC
   ${CMAKE_CURRENT_LIST_DIR}/EmberlineEditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditorParameterFlow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditorTypedEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditorControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditorPageBuilder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditorMeterFeed.cpp
