@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cindermote/CindermoteParameters.h"
+#include "emberline2/dsp/BiquadFilter.h"
 #include "emberline2/dsp/VeldaMath.h"
 #include "tests/cindermote/CindermoteFixture.h"
 
@@ -37,6 +38,15 @@ struct Settings {
     double releaseMul;
 };
 
+// What the meters are told; they read the input before the offset (Pre), |g| / smallSignalGain
+// (GainRed) or the output (Post), and count overs on the input (Pre) or the output.
+struct MeterSettings {
+    int source;
+    bool ppm;
+    double vuReferenceInv, overCount, smallSignalGain, vuIntegrationMs, ppmIntegrationMs, ppmReturnMs;
+    float ppmRatio;
+};
+
 class Model {
 public:
     explicit Model(const Settings& s) : s(s)
@@ -46,15 +56,47 @@ public:
         const double wl = 2.0 * math::kPi * 80.0 / s.rate, wh = 2.0 * math::kPi * 12000.0 / s.rate;
         lowSplit = designHighPass(wl, math::sin(wl));
         highSplit = designLowPass(wh, math::sin(wh));
-        attackLength = (int)(math::pow(16.0, (double)s.speed) * 0.075 * 0.001 * s.rate);
-        attackCoef = 1.0 - math::pow(0.05, 1.0 / attackLength);
-        releaseCoef =
-            1.0 - math::pow(0.05, 1.0 / (math::pow(48.0, (double)s.speed) * s.releaseMul * 0.65 * 0.001 * s.rate));
         n = s.rate < 50000.0 ? 64 : (s.rate < 100000.0 ? 128 : 256);
         w_ = n - 1;
-        r_ = ((w_ - attackLength - 1) % n + n) % n;
         for (auto* ring : {&delay[0], &delay[1], &peak[0], &peak[1], &out[0], &out[1]}) ring->assign(n, 0.0);
+        setTiming(s.speed, s.releaseMul);
     }
+
+    // The read position moves with the look-ahead; the rings keep their contents.
+    void setTiming(float speed, double releaseMul)
+    {
+        attackLength = (int)(math::pow(16.0, (double)speed) * 0.075 * 0.001 * s.rate);
+        attackCoef = 1.0 - math::pow(0.05, 1.0 / attackLength);
+        releaseCoef =
+            1.0 - math::pow(0.05, 1.0 / (math::pow(48.0, (double)speed) * releaseMul * 0.65 * 0.001 * s.rate));
+        r_ = ((w_ - attackLength - 1) % n + n) % n;
+    }
+
+    void setMeters(const MeterSettings& m)
+    {
+        meters = m;
+        metering = true;
+        for (int c = 0; c < 2; ++c) {
+            vu[c] = velda::BiquadFilter(s.rate, velda::BiquadFilter::kLowPass, 700.0 / m.vuIntegrationMs, 0.583, 0.0);
+            level[c] = m.source == 1 ? 1.0f : 0.0f;
+        }
+        rise = m.ppmIntegrationMs <= 0.05 ? 1.0 : 1.0 - math::pow(0.01, 1.0 / (m.ppmIntegrationMs * s.rate * 0.001));
+        fall = 1.0 - math::pow(0.01, 1.0 / (s.rate * m.ppmReturnMs * 0.001));
+        levelFactor = math::pow(10.0, 0.19 * math::pow((double)m.ppmRatio, 0.6));
+    }
+
+    // Turns counts that reached the hold count into flags, as at the end of a host block.
+    void endOfHostBlock()
+    {
+        for (int c = 0; c < 2; ++c)
+            if (counter[c] >= meters.overCount) {
+                flag[c] = 1.0f;
+                counter[c] = 0.0f;
+            }
+    }
+
+    float level[2] = {0.0f, 0.0f};
+    float flag[2] = {0.0f, 0.0f};
 
     void run(const std::vector<double>& inL, const std::vector<double>& inR, std::vector<double>& oL,
              std::vector<double>& oR)
@@ -67,6 +109,8 @@ public:
                 advance();
                 oL[i] = delay[0][w_];
                 oR[i] = delay[1][w_];
+                const double unity[2] = {1.0, 1.0};
+                meter({inL[i], inR[i]}, {oL[i], oR[i]}, unity, 1.0);
                 continue;
             }
             const int channels = s.stereo ? 2 : 1;
@@ -100,6 +144,9 @@ public:
             advance();
             oL[i] = s.outputGain * out[0][w_];
             oR[i] = s.stereo ? s.outputGain * out[1][w_] : oL[i];
+            if (!s.stereo) g[1] = g[0];
+            const double mono = (inR[i] + inL[i]) * 0.5;
+            meter({s.stereo ? inL[i] : mono, s.stereo ? inR[i] : mono}, {oL[i], oR[i]}, g, meters.smallSignalGain);
         }
     }
 
@@ -107,6 +154,36 @@ private:
     struct State {
         double x1 = 0, x2 = 0, h1 = 0, h2 = 0, l1 = 0, l2 = 0, u1 = 0, u2 = 0;
     };
+
+    struct Pair {
+        double l, r;
+    };
+
+    void meter(Pair in, Pair outs, const double* g, double divisor)
+    {
+        if (!metering) return;
+        for (int c = 0; c < 2; ++c) {
+            const double x = c ? in.r : in.l, o = c ? outs.r : outs.l;
+            const double over = meters.source == 0 ? x : o;
+            if (std::fabs(over) >= 1.0)
+                counter[c] = counter[c] + 1.0f;
+            else if (counter[c] < meters.overCount)
+                counter[c] = 0.0f;
+            const double signal = meters.source == 0 ? x : o;
+            const double gain = std::fabs(g[c]) / divisor;
+            if (!meters.ppm) {
+                const double input =
+                    meters.source == 1 ? gain : std::fabs(signal) * 1.4142136 * 1.096 * meters.vuReferenceInv;
+                level[c] = (float)vu[c].process(input);
+            } else if (meters.source == 1) {
+                const double m = level[c];
+                level[c] = (float)(m + (gain - m) * (m <= gain ? fall : rise) + d);
+            } else {
+                const double m = level[c], v = std::fabs(signal) * levelFactor;
+                level[c] = (float)(m + (v - m) * (v <= m ? fall : rise) + d);
+            }
+        }
+    }
 
     void advance()
     {
@@ -143,6 +220,11 @@ private:
     double envelope[2] = {0.0001, 0.0001};
     State state[2];
     std::vector<double> delay[2], peak[2], out[2];
+    bool metering = false;
+    MeterSettings meters{};
+    velda::BiquadFilter vu[2];
+    float counter[2] = {0.0f, 0.0f};
+    double rise = 1.0, fall = 1.0, levelFactor = 1.0;
 };
 
 struct ReferenceCase {
@@ -192,3 +274,85 @@ TEST(CindermoteReference, BitIdenticalToThePlainModel)
 }
 
 }  // namespace
+
+struct MeteredCase {
+    int program;
+    float stereoMono, process, meters, meterScale, output;
+    double rate;
+};
+
+// Meters, over flags and look-ahead changes in the middle of the signal, sample for sample.
+TEST(CindermoteReference, MetersAndTimingChangesMatchThePlainModel)
+{
+    velda::platform::ScopedRegistryRoot store;
+    velda::test::FakeHost host;
+    const MeteredCase cases[] = {
+        {0, 1.0f, 1.0f, 0.0f, 0.0f, 0.5f, 44100.0},  {1, 1.0f, 1.0f, 0.5f, 0.0f, 0.5f, 44100.0},
+        {3, 1.0f, 1.0f, 1.0f, 0.0f, 1.0f, 48000.0},  {11, 1.0f, 1.0f, 0.0f, 1.0f, 0.5f, 44100.0},
+        {8, 1.0f, 1.0f, 0.5f, 1.0f, 0.5f, 96000.0},  {6, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 44100.0},
+        {7, 0.0f, 1.0f, 0.0f, 0.0f, 0.5f, 44100.0},  {7, 0.0f, 1.0f, 0.5f, 1.0f, 1.0f, 192000.0},
+        {2, 1.0f, 0.0f, 0.0f, 1.0f, 0.5f, 44100.0},  {2, 1.0f, 0.0f, 0.5f, 0.0f, 0.5f, 44100.0},
+        {2, 1.0f, 0.0f, 1.0f, 1.0f, 0.5f, 44100.0},
+    };
+    struct TimingChange {
+        size_t at;
+        float speed, releaseMul;
+    };
+    const TimingChange changes[] = {{6000, 0.1f, 0.5f}, {12000, 0.9f, 0.8f}, {18000, 0.0f, 0.2f}, {24000, 0.6f, 1.0f}};
+    const size_t frames = 30000, chunk = 300;
+    std::vector<double> inL(frames), inR(frames);
+    TinyLcg a(5), b(6);
+    for (size_t i = 0; i < frames; ++i) {
+        const double level = (i / 2500) % 2 ? 1.2 : 0.3;
+        inL[i] = a.next() * level;
+        inR[i] = b.next() * level * 0.5 + inL[i] * 0.5;
+    }
+    for (const MeteredCase& c : cases) {
+        Cindermote fx(velda::test::FakeHost::callback);
+        fx.setParameter(kMeters, c.meters);
+        fx.setParameter(kMeterScale, c.meterScale);
+        fx.setParameter(kOverIndicator, 1.0f / 9.0f);
+        velda::test::startAt(fx, (float)c.rate);
+        fx.selectProgram(c.program);
+        fx.setParameter(kStereoMono, c.stereoMono);
+        fx.setParameter(kProcess, c.process);
+        fx.setParameter(kOutput, c.output);
+        fx.engine().metersActive = 1;
+        const CindermoteValues& v = fx.engineeringValues();
+        Model model({c.rate, v.driveGain, v.lowGain, v.highGain, v.outputGain, v.kneeShape, v.kneeMode,
+                     c.process > 0.5f, c.stereoMono > 0.5f, v.linkOn != 0, v.speedValue, v.releaseMul});
+        model.setMeters({v.meterSource, c.meterScale >= 0.5f, v.vuReferenceInv, v.overCount, v.smallSignalGain,
+                         v.vuIntegrationMs, v.ppmIntegrationMs, v.ppmReturnMs, v.ppmRatio});
+        std::vector<double> outL(frames), outR(frames), expectL(chunk), expectR(chunk);
+        size_t mismatches = 0, flags = 0;
+        for (size_t at = 0; at < frames; at += chunk) {
+            for (const TimingChange& t : changes)
+                if (t.at == at) {
+                    fx.setParameter(kSpeed, t.speed);
+                    fx.setParameter(kReleaseMul, t.releaseMul);
+                    model.setTiming(v.speedValue, v.releaseMul);
+                }
+            const std::vector<double> partL(inL.begin() + at, inL.begin() + at + chunk);
+            const std::vector<double> partR(inR.begin() + at, inR.begin() + at + chunk);
+            model.run(partL, partR, expectL, expectR);
+            model.endOfHostBlock();
+            double* in[2] = {inL.data() + at, inR.data() + at};
+            double* out[2] = {outL.data() + at, outR.data() + at};
+            fx.processDoubleReplacing(in, out, (int)chunk);
+            for (size_t i = 0; i < chunk; ++i)
+                if (outL[at + i] != expectL[i] || outR[at + i] != expectR[i]) ++mismatches;
+            auto& engine = fx.engine();
+            if (engine.meterLeft.get() != model.level[0] || engine.meterRight.get() != model.level[1] ||
+                engine.overFlagLeft.get() != model.flag[0] || engine.overFlagRight.get() != model.flag[1])
+                ++mismatches;
+            flags += model.flag[0] != 0.0f;
+            engine.overFlagLeft = 0.0f;
+            engine.overFlagRight = 0.0f;
+            model.flag[0] = model.flag[1] = 0.0f;
+        }
+        EXPECT_EQ(mismatches, 0u) << "program " << c.program << " meters " << c.meters << " scale " << c.meterScale;
+        if (c.meters == 0.0f || c.output == 1.0f) {
+            EXPECT_GT(flags, 0u) << "program " << c.program;
+        }
+    }
+}
