@@ -153,8 +153,9 @@ float Emberline::apply(ParameterRole role, int index, float v)
         }
     case R::FineTune: {
         const float s = (float)wholePart(3.0f * v + 0.5f);
-        const float exponent = 1.0f - s / 3.0f;
-        values.fineTuneScale = (double)(float)powOf(0.125, (double)exponent);
+        // A 64-bit exponent rounded to 32 bits lands exactly on 1/8, 1/4, 1/2 and 1; a 32-bit
+        // exponent would leave 1/4 one step high.
+        values.fineTuneScale = (double)(float)powOf(0.125, 1.0 - (double)s / 3.0);
         ceilingGainRoot = velda::math::sqrt(values.fineTuneScale);
         for (ParameterRole gain : {R::Ceiling, R::Drive, R::HighAdjust, R::LowAdjust, R::Output}) {
             const int at = indexOf(gain);

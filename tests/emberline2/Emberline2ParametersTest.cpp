@@ -100,6 +100,30 @@ TEST_F(Emberline2Parameters, FineTuneNarrowsTheGainControls)
     EXPECT_EQ(display(4), "24.00");
 }
 
+TEST_F(Emberline2Parameters, FineTuneStepsAreExactFractions)
+{
+    struct Case {
+        float value;
+        double scale;
+        double driveGainAtFull;
+        const char* driveAtFull;
+    };
+    // 0.16666666 reaches the second step only because 3 v + 0.5 is rounded in single precision.
+    const Case cases[] = {
+        {0.0f, 0.125, std::sqrt(2.0), "3.00"}, {0.16666666f, 0.25, 2.0, "6.00"}, {0.4f, 0.25, 2.0, "6.00"},
+        {0.6f, 0.5, 4.0, "12.00"},             {1.0f, 1.0, 16.0, "24.00"},
+    };
+    for (const Case& c : cases) {
+        effect->setParameter(24, c.value);
+        effect->setParameter(4, 1.0f);
+        EXPECT_EQ(values().fineTuneScale.get(), c.scale) << c.value;
+        EXPECT_EQ(effect->getParameterValue(24), (float)c.scale) << c.value;
+        EXPECT_EQ(effect->getParameterValue(4), (float)(24.0 * c.scale)) << c.value;
+        EXPECT_DOUBLE_EQ(values().driveGain.get(), c.driveGainAtFull) << c.value;
+        EXPECT_EQ(display(4), c.driveAtFull) << c.value;
+    }
+}
+
 TEST_F(Emberline2Parameters, FineTuneReappliesGainsThroughTheFullOperation)
 {
     ProductLayout withEditor = kEmberline2Product;
