@@ -3,6 +3,8 @@
 #include "tools/Validator.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace velda::tool {
 
@@ -12,5 +14,9 @@ void validateAudio(Validator& v);
 void validateParameters(Validator& v);
 void validateState(Validator& v);
 void validateInstances(Validator& v);
+void validateNonFinite(Validator& v);
+void validateEditor(Validator& v);
+void validateAllocations(Validator& v);
+void validateCompanions(Validator& v, const std::vector<std::string>& companions);
 
 }  // namespace velda::tool

@@ -55,6 +55,7 @@ public:
     void section(const std::string& title);
     void check(const std::string& name, const std::function<CheckResult()>& body);
 
+    const std::string& pluginPath() const { return path; }
     int strictness() const { return level; }
     Random& random() { return rng; }
     uint64_t seed() const { return seedValue; }

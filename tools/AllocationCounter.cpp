@@ -1,0 +1,102 @@
+#include "tools/AllocationCounter.h"
+
+#include <cstddef>
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <malloc.h>
+#endif
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#define VELDA_COUNT_ALLOCATIONS 1
+#endif
+
+namespace {
+// Plain thread-locals of the executable: reading them allocates nothing.
+thread_local bool counting = false;
+thread_local uint64_t allocations = 0;
+
+inline void note()
+{
+    if (counting) ++allocations;
+}
+}  // namespace
+
+#ifdef VELDA_COUNT_ALLOCATIONS
+// glibc's own entry points stay reachable under these names; free needs no wrapper.
+extern "C" {
+void* __libc_malloc(size_t);
+void* __libc_calloc(size_t, size_t);
+void* __libc_realloc(void*, size_t);
+void* __libc_memalign(size_t, size_t);
+
+__attribute__((visibility("default"))) void* malloc(size_t size)
+{
+    note();
+    return __libc_malloc(size);
+}
+__attribute__((visibility("default"))) void* calloc(size_t count, size_t size)
+{
+    note();
+    return __libc_calloc(count, size);
+}
+__attribute__((visibility("default"))) void* realloc(void* block, size_t size)
+{
+    note();
+    return __libc_realloc(block, size);
+}
+__attribute__((visibility("default"))) void* memalign(size_t alignment, size_t size)
+{
+    note();
+    return __libc_memalign(alignment, size);
+}
+__attribute__((visibility("default"))) void* aligned_alloc(size_t alignment, size_t size)
+{
+    note();
+    return __libc_memalign(alignment, size);
+}
+__attribute__((visibility("default"))) int posix_memalign(void** result, size_t alignment, size_t size)
+{
+    note();
+    if (alignment < sizeof(void*) || (alignment & (alignment - 1))) return 22;  // EINVAL
+    void* block = __libc_memalign(alignment, size);
+    if (!block) return 12;  // ENOMEM
+    *result = block;
+    return 0;
+}
+}
+#endif
+
+namespace velda::tool {
+
+bool allocationCountingAvailable()
+{
+#ifdef VELDA_COUNT_ALLOCATIONS
+    return true;
+#else
+    return false;
+#endif
+}
+
+AllocationScope::AllocationScope() : start(allocations) { counting = true; }
+AllocationScope::~AllocationScope() { counting = false; }
+uint64_t AllocationScope::count() const { return allocations - start; }
+
+uint64_t heapBytesInUse()
+{
+#if defined(_WIN32)
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS*)&counters, sizeof counters)) return 0;
+    return counters.PrivateUsage;
+#elif defined(__GLIBC__)
+    struct mallinfo2 info = mallinfo2();
+    return (uint64_t)info.uordblks + (uint64_t)info.hblkhd;
+#else
+    return 0;
+#endif
+}
+
+}  // namespace velda::tool
