@@ -1,7 +1,7 @@
 // The engine against a plain one-sample-at-a-time model written from the behaviour alone
 // (no engine code but the filter object), bit for bit: every kernel, with and without Auto,
 // Brick-wall, both curve families, the mono channel choices, the meter sources and ballistics,
-// both generations, without oversampling.
+// both generations, the plain delays and the oversampled path on its 256-entry rings.
 #include <gtest/gtest.h>
 
 #include <algorithm>
