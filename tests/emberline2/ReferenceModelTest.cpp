@@ -115,6 +115,25 @@ public:
         dcC = highPassOf(15.0, fs, 1.4142);
         lowC = highPassOf(st.lowSplit, fs, 1.0);
         highC = lowPassOf(st.highSplit, fs);
+        a = 1.4 * std::pow(30.0, 1.0 - std::sqrt(std::sqrt(std::sqrt(st.knee))));
+        W = (D - 1) % B;  // the write index starts inside the band ring
+        Wd = D - 1;
+        timing();
+        gP = std::pow(10.0, 0.19 * std::pow((double)st.ppmRatio, 0.6));
+        cRise = st.ppmIntegration <= 0.05 ? 1.0 : 1.0 - std::pow(0.01, 1.0 / (fs * st.ppmIntegration * 0.001));
+        cFall = 1.0 - std::pow(0.01, 1.0 / (fs * st.ppmReturn * 0.001));
+    }
+
+    void setKernel(const KernelSetup& k)
+    {
+        kernel = k;
+        multi = k.multiBand != 0;
+        timing();
+    }
+
+    // Look-ahead lengths and coefficients from Speed, Release and Long.
+    void timing()
+    {
         const double speed = st.speed;
         const double releaseMul = 0.25 * std::pow(16.0, (double)st.release);
         const double lg = st.longOn;
@@ -130,21 +149,9 @@ public:
         crBand[2] = 1.0 - std::pow(0.05, 1.0 / (T * st.highRel * 0.65 * 0.001 * fs));
         const double X = (releaseMul * lg * 0.7139 * speed + 1.0) * speed * (lg + 1.0);
         crL = 1.0 - std::pow(0.05, 1.0 / ((std::pow(24.0, X) * 0.65 + 1.35) * 0.001 * fs));
-        a = 1.4 * std::pow(30.0, 1.0 - std::sqrt(std::sqrt(std::sqrt(st.knee))));
-        W = (D - 1) % B;  // the write index starts inside the band ring
-        Wd = D - 1;
+        // The read indices follow the write indices.
         R = (W - aL - 1 + B) % B;
         R2 = (W - lAL - 1 + B) % B;
-        Rd = multi ? (Wd + lAL + aL + 3) % D : (Wd + aL + 2) % D;
-        gP = std::pow(10.0, 0.19 * std::pow((double)st.ppmRatio, 0.6));
-        cRise = st.ppmIntegration <= 0.05 ? 1.0 : 1.0 - std::pow(0.01, 1.0 / (fs * st.ppmIntegration * 0.001));
-        cFall = 1.0 - std::pow(0.01, 1.0 / (fs * st.ppmReturn * 0.001));
-    }
-
-    void setKernel(const KernelSetup& k)
-    {
-        kernel = k;
-        multi = k.multiBand != 0;
         Rd = multi ? (Wd + lAL + aL + 3) % D : (Wd + aL + 2) % D;
     }
 
@@ -689,6 +696,14 @@ TEST(ReferenceModel, EngineMatchesThePlainModelBitForBit)
             int at = 0, call = 0;
             float flagL = 0.0f, flagR = 0.0f;
             while (at < (int)l.size()) {
+                if (call == 40) {  // Speed and Long change while running: the write positions stay
+                    s.speed = 0.25f;
+                    s.longOn = 1 - s.longOn;
+                    rig.values.speedValue = s.speed;
+                    rig.values.longOn = s.longOn;
+                    rig.values.request(velda::kRequestTimingUpdate);
+                    model.timing();
+                }
                 const int m = std::min(37 + 61 * (call++ % 5), (int)l.size() - at);
                 rig.engine.process(l.data() + at, r.data() + at, ol.data() + at, orr.data() + at, m);
                 for (int i = at; i < at + m; ++i) {
