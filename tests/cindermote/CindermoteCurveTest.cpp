@@ -85,3 +85,47 @@ TEST_F(CindermoteFixture, LatencyInMilliseconds)
 }
 
 }  // namespace
+
+namespace {
+
+struct PreferenceCase {
+    velda::Preference preference;
+    int index;
+    float stored;         // in the store before the instance is made
+    const char* display;  // what the instance then shows
+    float changed;        // set on the instance
+    float writtenBack;    // in the store after the instance is deleted
+};
+
+// Every preference reaches its display at construction; all but the knob mode are written back.
+TEST(CindermotePreferences, EachIsReadAppliedAndWrittenBack)
+{
+    using velda::Preference;
+    velda::platform::ScopedRegistryRoot store;
+    velda::test::FakeHost host;
+    const PreferenceCase cases[] = {
+        {Preference::VuIntegration, kVuIntegration, 0.25f, "94.9", 0.75f, 0.75f},
+        {Preference::VuReference, kVuReference, 0.8f, "-4.8", 0.1f, 0.1f},
+        {Preference::PpmIntegration, kPpmIntegration, 0.2f, "1.517", 0.9f, 0.9f},
+        {Preference::PpmReturn, kPpmReturn, 0.75f, "3162.278", 0.3f, 0.3f},
+        {Preference::OverCounter, kOverIndicator, 1.0f, "10.0", 0.3f, (float)(3.0 / 9.0)},
+        {Preference::KnobMode, kKnobMode, 0.0f, " Circular ", 1.0f, 0.0f},
+    };
+    for (const PreferenceCase& c : cases) velda::writePreference(c.preference, c.stored);
+    {
+        Cindermote fx(velda::test::FakeHost::callback);
+        for (const PreferenceCase& c : cases) {
+            char text[64] = "";
+            fx.getParameterDisplay(c.index, text);
+            EXPECT_STREQ(text, c.display) << c.index;
+            EXPECT_EQ(fx.getParameter(c.index), c.stored) << c.index;
+            fx.setParameter(c.index, c.changed);
+        }
+        EXPECT_EQ(fx.engineeringValues().ppmRatio.get(),
+                  (float)(fx.engineeringValues().ppmIntegrationMs.get() / fx.engineeringValues().ppmReturnMs.get()));
+    }
+    for (const PreferenceCase& c : cases) EXPECT_EQ(velda::readPreference(c.preference), c.writtenBack) << c.index;
+    velda::test::writeDefaultPreferences();
+}
+
+}  // namespace
