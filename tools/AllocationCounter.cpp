@@ -4,7 +4,6 @@
 
 #if defined(_WIN32)
 #include <windows.h>
-#include <psapi.h>
 #else
 #include <malloc.h>
 #endif
@@ -84,13 +83,27 @@ AllocationScope::AllocationScope() : start(allocations) { counting = true; }
 AllocationScope::~AllocationScope() { counting = false; }
 uint64_t AllocationScope::count() const { return allocations - start; }
 
+void keepFreedMemory()
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+#endif
+}
+
 uint64_t heapBytesInUse()
 {
 #if defined(_WIN32)
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS*)&counters, sizeof counters)) return 0;
-    return counters.PrivateUsage;
+    // Committed private pages: every heap lives in them, and the walk needs no extra library.
+    uint64_t bytes = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) bytes += region.RegionSize;
+        const char* next = (const char*)region.BaseAddress + region.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    return bytes;
 #elif defined(__GLIBC__)
     struct mallinfo2 info = mallinfo2();
     return (uint64_t)info.uordblks + (uint64_t)info.hblkhd;

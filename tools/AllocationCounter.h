@@ -19,7 +19,11 @@ private:
     uint64_t start;
 };
 
-// Bytes the process's heap holds now (Linux), or its private bytes (Windows); 0 when unknown.
+// Keeps freed memory inside the process (Linux): repeated large allocations then reuse pages
+// instead of faulting fresh ones in. The bytes in use are counted the same way.
+void keepFreedMemory();
+
+// Bytes the process's heap holds now (Linux), or its committed private bytes (Windows); 0 when unknown.
 uint64_t heapBytesInUse();
 
 }  // namespace velda::tool

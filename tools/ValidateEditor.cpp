@@ -63,6 +63,7 @@ void validateEditor(Validator& v)
 
     v.check("open and close with idle and processing between", [&] {
         const int cycles = v.strictness() >= 10 ? 1000 : 100;
+        keepFreedMemory();
         auto host = v.loadOpen(44100.0, 256);
         host->resume();
         TestSignal signal(44100.0, v.seed());

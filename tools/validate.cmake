@@ -8,9 +8,6 @@ function(_velda_add_validate_checks)
     ${_velda_validate_dir}/ValidateCompanions.cpp
     ${_velda_validate_dir}/ValidateEditor.cpp
     ${_velda_validate_dir}/ValidateNonFinite.cpp)
-  if(WIN32)
-    target_link_libraries(velda PRIVATE psapi)
-  endif()
   if(NOT WIN32)
     # Plug-ins reach the counting allocation functions only when the executable exports them all.
     target_link_options(velda PRIVATE

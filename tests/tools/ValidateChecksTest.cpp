@@ -29,7 +29,7 @@ std::string outcome(const std::string& output, const std::string& check)
     if (at == std::string::npos) return "";
     std::string line = output.substr(at + check.size() + 2, output.find('\n', at) - at - check.size() - 2);
     size_t word = line.find_first_not_of(' ');
-    return word == std::string::npos ? "" : line.substr(word, line.find(' ', word) - word);
+    return word == std::string::npos ? "" : line.substr(word, line.find_first_of(" \r", word) - word);
 }
 
 constexpr const char* kCycles = "open and close with idle and processing between";
