@@ -14,11 +14,15 @@ source scripts/wine-env.sh
 ctest --test-dir build/windows --output-on-failure
 
 echo "== velda validate --strictness 10"
+# Each product with the other two of its tree loaded and processing in the same process.
+others() { for o in "${@:2}"; do if [ "$o" != "$1" ]; then printf -- '--with\n%s\n' "$o"; fi; done; }
 for p in build/linux/plugins/*.so; do
-  build/linux/tools/velda validate "$p" --strictness 10 | tail -n 1
+  mapfile -t with < <(others "$p" build/linux/plugins/*.so)
+  build/linux/tools/velda validate "$p" --strictness 10 "${with[@]}" | tail -n 1
 done
 for p in build/windows/plugins/*.dll; do
-  wine build/windows/tools/velda.exe validate "$p" --strictness 10 | tail -n 1
+  mapfile -t with < <(others "$p" build/windows/plugins/*.dll)
+  wine build/windows/tools/velda.exe validate "$p" --strictness 10 "${with[@]}" | tail -n 1
 done
 
 if [ -x scripts/test-extra.sh ]; then scripts/test-extra.sh; fi
