@@ -8,7 +8,18 @@
 #include <malloc.h>
 #endif
 
-#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define VELDA_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define VELDA_SANITIZED 1
+#endif
+#endif
+
+// A sanitizer owns the allocation functions; it tells the bytes in use itself.
+#ifdef VELDA_SANITIZED
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#elif defined(__linux__)
 #define VELDA_COUNT_ALLOCATIONS 1
 #endif
 
@@ -85,7 +96,7 @@ uint64_t AllocationScope::count() const { return allocations - start; }
 
 void keepFreedMemory()
 {
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#if defined(__GLIBC__) && !defined(VELDA_SANITIZED)
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
 #endif
@@ -93,7 +104,9 @@ void keepFreedMemory()
 
 uint64_t heapBytesInUse()
 {
-#if defined(_WIN32)
+#if defined(VELDA_SANITIZED)
+    return __sanitizer_get_current_allocated_bytes();
+#elif defined(_WIN32)
     // Committed private pages: every heap lives in them, and the walk needs no extra library.
     uint64_t bytes = 0;
     MEMORY_BASIC_INFORMATION region;

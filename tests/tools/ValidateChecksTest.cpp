@@ -14,7 +14,14 @@ constexpr bool kAllocationsVisible = false;
 #else
 constexpr const char* kLibrarySuffix = ".so";
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool kAllocationsVisible = false;
+#define VELDA_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define VELDA_SANITIZED 1
+#endif
+#endif
+#ifdef VELDA_SANITIZED
+constexpr bool kAllocationsVisible = false;  // the sanitizer owns the allocation functions
 #else
 constexpr bool kAllocationsVisible = true;
 #endif
