@@ -1,5 +1,5 @@
-// Other plug-ins in the same process at once: each on its own thread, instances opened,
-// processed and closed again and again while the others run.
+// Other plug-ins in the same process at once: each on its own thread, one instance processing
+// throughout while a second one is opened, processed and closed again and again.
 #include "tools/CommandSupport.h"
 #include "tools/ValidationAudio.h"
 #include "tools/ValidationChecks.h"
@@ -26,16 +26,25 @@ void validateCompanions(Validator& v, const std::vector<std::string>& companions
         for (size_t p = 0; p < paths.size(); ++p)
             threads.emplace_back([&, p] {
                 try {
+                    // One instance processes throughout; a second one comes and goes beside it.
+                    const int block = 256 + 64 * (int)p;
+                    auto steady = loadPlugin(paths[p]);
+                    steady->open(44100.0, block);
+                    steady->resume();
+                    ++instances;
+                    TestSignal signal(44100.0, v.seed() + p);
+                    AudioRunOptions options;
+                    options.blockSize = block;
                     for (int round = 0; round < rounds; ++round) {
-                        auto host = loadPlugin(paths[p]);
-                        host->open(44100.0, 256 + 64 * (int)p);
-                        host->resume();
+                        auto churn = loadPlugin(paths[p]);
+                        churn->open(48000.0, block);
+                        churn->resume();
                         ++instances;
-                        TestSignal signal(44100.0, v.seed() + p);
-                        AudioRunOptions options;
-                        options.blockSize = 256 + 64 * (int)p;
-                        AudioStats stats = runAudio(*host, frames, signal, options);
+                        AudioStats stats = runAudio(*steady, frames, signal, options);
                         if (!stats.clean(32.0)) throw ToolError(paths[p] + ": " + stats.describe());
+                        TestSignal other(48000.0, v.seed() + p + 100);
+                        stats = runAudio(*churn, frames / 2, other, options);
+                        if (!stats.clean(32.0)) throw ToolError(paths[p] + " (second instance): " + stats.describe());
                     }
                 } catch (const std::exception& error) {
                     std::lock_guard<std::mutex> guard(lock);
