@@ -2,6 +2,8 @@
 # Configures and builds the Linux and/or Windows trees: scripts/build.sh [linux] [windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache hits across clones in other folders (CI clones afresh).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 targets=("$@"); [ ${#targets[@]} -eq 0 ] && targets=(linux windows)
 jobs=${VELDA_JOBS:-$(nproc)}
 for t in "${targets[@]}"; do

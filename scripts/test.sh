@@ -3,6 +3,8 @@
 # validates every plug-in build at the highest strictness, then the sanitizer and fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache hits across clones in other folders (CI clones afresh).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 scripts/install-deps.sh
 scripts/build.sh linux windows
 
