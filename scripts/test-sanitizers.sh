@@ -21,6 +21,8 @@ for tree in "${trees[@]}"; do
     configure tsan thread ""
     cmake --build build/tsan -j "$jobs" --target emberline2_dsp_tests cindermote_tests robustness_tests
     export TSAN_OPTIONS="${TSAN_OPTIONS:-halt_on_error=1 second_deadlock_stack=1}"
+    # Run outside ctest: keep whatever the effects store in the tree, as ctest does.
+    export XDG_CONFIG_HOME="$PWD/build/tsan/tests/user-store"
     # Each program ends non-zero on a reported race.
     build/tsan/tests/emberline2_dsp_tests --gtest_filter='EngineThreads.*'
     build/tsan/tests/cindermote_tests --gtest_filter='*FromAnotherThread*'

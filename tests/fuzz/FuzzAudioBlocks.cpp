@@ -57,23 +57,18 @@ double specialValue(FuzzedDataProvider& in)
 
 float parameterValue(FuzzedDataProvider& in)
 {
-    switch (in.ConsumeIntegralInRange(0, 7)) {
-    case 0:
-        return 0.0f;
-    case 1:
-        return 1.0f;
-    case 2:
-        return 0.5f;
-    case 3: {
-        // Whatever a careless host sends: negative, above one, non-finite.
+    const int kind = in.ConsumeIntegralInRange(0, 31);
+    if (kind == 0) {
+        // Rarely, whatever a careless host sends: negative, above one, non-finite.
         const uint32_t bits = in.ConsumeIntegral<uint32_t>();
         float v;
         std::memcpy(&v, &bits, sizeof v);
         return v;
     }
-    default:
-        return in.ConsumeProbability<float>();
-    }
+    if (kind < 6) return 0.0f;
+    if (kind < 11) return 1.0f;
+    if (kind < 13) return 0.5f;
+    return in.ConsumeProbability<float>();
 }
 
 class Run {
