@@ -109,7 +109,7 @@ protected:
     }
     void key(int virt) { dispatch(vst::effEditKeyDown, 0, virt); }
 
-    // The spec row of the control bound to `tag` on `page`.
+    // The layout row of the control bound to `tag` on `page`.
     const layout::ControlSpec* spec(int tag) const
     {
         for (const auto& s : product.layout().controls)
