@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -49,8 +50,12 @@ double normalised(Mapping mapping, double t)
 // Text that does not begin with a number reads as 0; no number maps outside 0..1.
 float normalisedFromText(Mapping mapping, const char* text)
 {
-    const float t = text ? (float)std::strtod(text, nullptr) : 0.0f;
-    const double p = normalised(mapping, std::isnan(t) ? 0.0 : (double)t);
+    double t = text ? std::strtod(text, nullptr) : 0.0;
+    if (std::isnan(t)) t = 0.0;
+    // The typed value is held as a 32-bit float; a number beyond that range stays as it is
+    // rather than being narrowed (which is undefined), and clamps below like any other.
+    if (std::fabs(t) <= (double)FLT_MAX) t = (double)(float)t;
+    const double p = normalised(mapping, t);
     if (std::isnan(p)) return 0.0f;
     return (float)std::clamp(p, 0.0, 1.0);
 }

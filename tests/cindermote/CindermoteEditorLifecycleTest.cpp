@@ -80,7 +80,9 @@ TEST_F(CindermoteEditorLifecycle, TypedTextMapsBackToTheNormalisedValue)
         {cindermote::kReleaseMul, "1", 0.5f},      {cindermote::kReleaseMul, "4", 1.0f},
         {cindermote::kReleaseMul, "0", 0.0f},      {cindermote::kReleaseMul, "-2", 0.0f},
         {cindermote::kLowAdjust, "-6", 0.25f},     {cindermote::kHighAdjust, "12", 1.0f},
-        {cindermote::kOutput, "3", 0.625f},
+        {cindermote::kOutput, "3", 0.625f},      {cindermote::kDrive, "1e300", 1.0f},
+        {cindermote::kDrive, "-1e300", 0.0f},    {cindermote::kKnee, "nan", 0.0f},
+        {cindermote::kSpeed, "inf", 1.0f},
     };
     for (const TypedCase& c : cases) {
         fx->setParameter(c.index, 0.3f);

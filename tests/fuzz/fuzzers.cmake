@@ -19,6 +19,8 @@ if(VELDA_FUZZ)
   velda_add_fuzzer(FuzzAudioBlocks LIBRARIES velda_fuzz_products)
   velda_add_fuzzer(FuzzValueTexts SOURCES ${CMAKE_SOURCE_DIR}/controls/ValueConversions.cpp
     LIBRARIES velda_value_format)
+  velda_add_fuzzer(FuzzTypedEntry SOURCES ${CMAKE_SOURCE_DIR}/emberline2/KnobEntry.cpp
+    LIBRARIES velda_value_format)
   velda_add_fuzzer(FuzzPresetRecords SOURCES ${CMAKE_SOURCE_DIR}/presets/PresetFileRecord.cpp)
   velda_add_fuzzer(FuzzRegistryValueFile LIBRARIES velda_registry)
   velda_add_fuzzer(FuzzRegistryStore LIBRARIES velda_preset_files velda_preferences velda_registry_test_root)

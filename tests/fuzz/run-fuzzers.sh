@@ -14,6 +14,7 @@ fuzzers=(
   "FuzzChunkThenProcess 8192"
   "FuzzAudioBlocks 2048"
   "FuzzValueTexts 16"
+  "FuzzTypedEntry 64"
   "FuzzPresetRecords 8192"
   "FuzzRegistryValueFile 8192"
   "FuzzRegistryStore 8192"
