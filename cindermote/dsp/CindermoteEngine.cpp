@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cindermote/dsp/TransferCurve.h"
+#include "emberline2/dsp/Selects.h"
 #include "emberline2/dsp/StereoFrontEnd.h"
 
 namespace velda::cindermote {
@@ -14,15 +15,12 @@ constexpr double kPeakScale = 1.0115795;  // +0.1 dB: peaks are aimed just below
 constexpr double kEnvelopeStart = 0.0001;
 constexpr double kEnvelopeFloor = 0.000001;
 
-// The coefficient is selected rather than branched on: attack and release alternate unpredictably.
 inline double envelopeStep(double env, double e, double attackCoef, double releaseCoef)
 {
-    const double coef = e > env ? attackCoef : releaseCoef;
+    const double coef = ifGreater(e, env, attackCoef, releaseCoef);
     env = env + (e - env) * coef;
-    return env < kEnvelopeFloor ? kEnvelopeFloor : env;
+    return atLeast(env, kEnvelopeFloor);
 }
-
-inline double clipUnit(double x) { return x > 1.0 ? 1.0 : (x < -1.0 ? -1.0 : x); }
 
 }  // namespace
 
@@ -39,7 +37,8 @@ struct CindermoteEngine::Block {
     double gain(double env) const
     {
         if constexpr (K == Knee::Unity)
-            return env >= 1.0 ? 1.0 / env : 1.0;  // x == env, and x / env is exactly 1 below full scale
+            // x == env, and x / env is exactly 1 below full scale
+            return selectSd(_mm_cmpge_sd(_mm_set_sd(env), _mm_set_sd(1.0)), 1.0 / env, 1.0);
         else if constexpr (K == Knee::Mode0)
             return kneeMode0Gain(env * driveGain, env, kneeShape, oneMinusShape);
         else
@@ -280,8 +279,11 @@ void CindermoteEngine::runProcessing(const Block& b, int n)
             xs[0][i] = workIn[0][i] + dd;
             xs[1][i] = workIn[1][i] + dd;
         }
+#pragma GCC diagnostic push  // only the first n entries are written and read
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
         stereoFrontEnd(c.dc, c.lowSplit, c.highSplit, toneL.dc, toneR.dc, toneL.lowSplit, toneR.lowSplit,
                        toneL.highSplit, toneR.highSplit, xs[0], xs[1], offsets, n, bands);
+#pragma GCC diagnostic pop
     }
 
     for (int i = 0; i < n; ++i) {

@@ -178,32 +178,13 @@ void BiquadFilter::processPair(BiquadFilter& a, BiquadFilter& b, const double* x
         }
         return;
     }
-    const __m128d sign = _mm_set1_pd(-0.0);
-    const __m128d b0 = _mm_set_pd(b.b0, a.b0), b1 = _mm_set_pd(b.b1, a.b1), b2 = _mm_set_pd(b.b2, a.b2);
-    const __m128d a1 = _mm_set_pd(b.a1, a.a1), a2 = _mm_set_pd(b.a2, a.a2);
-    __m128d x1 = _mm_set_pd(b.x1, a.x1), x2 = _mm_set_pd(b.x2, a.x2);
-    __m128d y1 = _mm_set_pd(b.y1, a.y1), y2 = _mm_set_pd(b.y2, a.y2);
-    __m128d offset = _mm_set_pd(b.offset, a.offset);
+    Pair pair(a, b);
     for (int i = 0; i < n; ++i) {
-        offset = _mm_xor_pd(offset, sign);
-        const __m128d xo = _mm_add_pd(_mm_set1_pd(x[i]), offset);
-        __m128d y = _mm_mul_pd(b0, xo);
-        y = _mm_add_pd(y, _mm_mul_pd(b1, x1));
-        y = _mm_add_pd(y, _mm_mul_pd(b2, x2));
-        y = _mm_sub_pd(y, _mm_mul_pd(a1, y1));
-        y = _mm_sub_pd(y, _mm_mul_pd(a2, y2));
-        x2 = x1;
-        x1 = xo;
-        y2 = y1;
-        y1 = _mm_add_pd(y, offset);
+        const __m128d y = pair.step(_mm_set1_pd(x[i]));
         _mm_storel_pd(ya + i, y);
         _mm_storeh_pd(yb + i, y);
     }
-    _mm_storel_pd(&a.x1, x1), _mm_storeh_pd(&b.x1, x1);
-    _mm_storel_pd(&a.x2, x2), _mm_storeh_pd(&b.x2, x2);
-    _mm_storel_pd(&a.y1, y1), _mm_storeh_pd(&b.y1, y1);
-    _mm_storel_pd(&a.y2, y2), _mm_storeh_pd(&b.y2, y2);
-    _mm_storel_pd(&a.offset, offset), _mm_storeh_pd(&b.offset, offset);
+    pair.store(a, b);
 }
 
 }  // namespace velda

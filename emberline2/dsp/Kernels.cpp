@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "emberline2/dsp/Selects.h"
 #include "emberline2/dsp/StereoFrontEnd.h"
 
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr double kLimiterAim = 1.0115795;  // +0.1 dB: the limiter aims just below full scale
 
-inline double clipUnit(double y) { return y > 1.0 ? 1.0 : (y < -1.0 ? -1.0 : y); }
 
 // DC-blocks one offset input and runs both splits; hp is the low split, lp the high split.
 struct FrontEnd {
@@ -81,6 +81,9 @@ struct StereoBlock {
     FrontEnd right(int i) const { return {bands.h[2 * i + 1], bands.hp[2 * i + 1], bands.lp[2 * i + 1]}; }
 };
 
+// Only the first n entries are written and read; GCC cannot see that through the inlined loop.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 inline void prepareStereo(EngineState& s, int n, StereoBlock& b)
 {
     for (int i = 0; i < n; ++i) {
@@ -92,6 +95,7 @@ inline void prepareStereo(EngineState& s, int n, StereoBlock& b)
     stereoFrontEnd(s.dcCoefs, s.lowSplitCoefs, s.highSplitCoefs, s.left.dc, s.right.dc, s.left.lowSplit,
                    s.right.lowSplit, s.left.highSplit, s.right.highSplit, b.xl, b.xr, b.d, n, b.bands);
 }
+#pragma GCC diagnostic pop
 
 inline void updateMeters(EngineState& s, const BlockParams& p, double preL, double gL, double postL, double preR,
                          double gR, double postR)
