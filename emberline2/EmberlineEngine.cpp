@@ -1,6 +1,7 @@
 #include "emberline2/EmberlineEngine.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include <emmintrin.h>
@@ -60,6 +61,7 @@ struct EngineCore {
     int fat = 0;  // oversampling in force for the current coefficient set
     MeterCoefCache meterCache;
     CurveCache curveCache;
+    uint64_t nonFiniteResets = 0;
 };
 
 EmberlineEngine::EmberlineEngine(EngineeringValues& v, const EngineLayout& l)
@@ -341,9 +343,6 @@ void EmberlineEngine::runWorkBlock(int m)
             r[i] = s.right.fatRing[rd];
         }
         s.fatWrite = w;
-    } else if (layout.oversampling) {
-        s.left.oversampler.inputDelay(l, m);
-        s.right.oversampler.inputDelay(r, m);
     }
 
     c.kernel(s, c.p, count);
@@ -355,7 +354,8 @@ void EmberlineEngine::runWorkBlock(int m)
         bufferClear();
         filterReset();
         oversamplerReset();
-        return;  // bufferClear zeroed the result buffers
+        ++c.nonFiniteResets;
+        return;  // bufferClear zeroed the work buffers, which are then the output
     }
 
     if (fat) {
@@ -367,9 +367,6 @@ void EmberlineEngine::runWorkBlock(int m)
                 orr[i] = orr[i] > g ? g : (orr[i] < -g ? -g : orr[i]);
             }
         }
-    } else if (layout.oversampling) {
-        s.left.oversampler.outputDelay(ol, m);
-        s.right.oversampler.outputDelay(orr, m);
     }
 }
 
@@ -380,14 +377,38 @@ void EmberlineEngine::processAny(const T* inL, const T* inR, T* outL, T* outR, i
     for (int done = 0; done < n;) {
         const int m = n - done < kWorkBlock ? n - done : kWorkBlock;
         beginWorkBlock();
+        ChannelState& left = c.s.left;
+        ChannelState& right = c.s.right;
+        // Without oversampling the kernels work inside the plain delays' histories.
+        const bool plainDelays = c.fat == 0 && layout.oversampling;
+        double* il = plainDelays ? left.oversampler.inputDelaySlot(m) : left.workIn;
+        double* ir = plainDelays ? right.oversampler.inputDelaySlot(m) : right.workIn;
         // Non-finite host samples enter as silence.
         for (int i = 0; i < m; ++i) {
-            c.s.left.in[i] = finiteOrZero(inL[done + i]);
-            c.s.right.in[i] = finiteOrZero(inR[done + i]);
+            il[i] = finiteOrZero(inL[done + i]);
+            ir[i] = finiteOrZero(inR[done + i]);
         }
+        constexpr int kDelay = Oversampler2x::kDelay;
+        left.in = plainDelays ? il - kDelay : il;
+        right.in = plainDelays ? ir - kDelay : ir;
+        left.result = plainDelays ? left.oversampler.outputDelaySlot(m) : left.workOut;
+        right.result = plainDelays ? right.oversampler.outputDelaySlot(m) : right.workOut;
+        const uint64_t resets = c.nonFiniteResets;
         runWorkBlock(m);
-        const double* ol = c.s.left.result;
-        const double* orr = c.s.right.result;
+        const double* ol = left.workOut;
+        const double* orr = right.workOut;
+        if (plainDelays && resets == c.nonFiniteResets) {
+            ol = left.result - kDelay;
+            orr = right.result - kDelay;
+            left.oversampler.inputDelayDone(m);
+            right.oversampler.inputDelayDone(m);
+            left.oversampler.outputDelayDone(m);
+            right.oversampler.outputDelayDone(m);
+        }
+        left.in = left.workIn;
+        right.in = right.workIn;
+        left.result = left.workOut;
+        right.result = right.workOut;
         for (int i = 0; i < m; ++i) {
             outL[done + i] = static_cast<T>(ol[i]);
             outR[done + i] = static_cast<T>(orr[i]);

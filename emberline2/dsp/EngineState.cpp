@@ -24,8 +24,8 @@ void ChannelState::clearRings()
     peakMid.clear();
     peakHigh.clear();
     peakLimiter.clear();
-    zero(in);
-    zero(result);
+    zero(workIn);
+    zero(workOut);
 }
 
 }  // namespace velda

@@ -30,8 +30,12 @@ struct ChannelState {
     PeakDetector<kMaxBandRingSize> peakLow, peakMid, peakHigh;
     PeakDetector<kMaxBandRingSize> peakLimiter;
 
-    double in[2 * kWorkBlock];
-    double result[2 * kWorkBlock];
+    double workIn[2 * kWorkBlock];
+    double workOut[2 * kWorkBlock];
+    // What the kernels read and write in the current work block: the work buffers, or the
+    // plain delays' own histories when those stand in for the oversampler.
+    double* in = workIn;
+    double* result = workOut;
 
     ChannelMeter meter;
     Oversampler2x oversampler;
@@ -42,6 +46,8 @@ struct ChannelState {
     {
         clearRings();
     }
+    ChannelState(const ChannelState&) = delete;  // in and result point into the object
+    ChannelState& operator=(const ChannelState&) = delete;
 
     void clearRings();
     void resetFilters()

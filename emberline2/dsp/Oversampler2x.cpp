@@ -235,10 +235,10 @@ void Oversampler2x::inputDelay(double* buf, int n)
 {
     for (int done = 0; done < n; done += kChunk) {
         const int k = n - done < kChunk ? n - done : kChunk;
-        double* window = inputWindow(k);
-        std::memcpy(window + kInputHistory, buf + done, k * sizeof(double));
-        std::memcpy(buf + done, window + kInputHistory - kDelay, k * sizeof(double));
-        inputStart += k;
+        double* slot = inputDelaySlot(k);
+        std::memcpy(slot, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, slot - kDelay, k * sizeof(double));
+        inputDelayDone(k);
     }
 }
 
@@ -246,10 +246,10 @@ void Oversampler2x::outputDelay(double* buf, int n)
 {
     for (int done = 0; done < n; done += kChunk) {
         const int k = n - done < kChunk ? n - done : kChunk;
-        double* window = streamWindow(k);
-        std::memcpy(window + kStreamHistory, buf + done, k * sizeof(double));
-        std::memcpy(buf + done, window + kStreamHistory - kDelay, k * sizeof(double));
-        streamStart += k;
+        double* slot = outputDelaySlot(k);
+        std::memcpy(slot, buf + done, k * sizeof(double));
+        std::memcpy(buf + done, slot - kDelay, k * sizeof(double));
+        outputDelayDone(k);
     }
 }
 

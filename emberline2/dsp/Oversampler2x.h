@@ -24,6 +24,13 @@ public:
     static void downsamplePair(Oversampler2x& a, Oversampler2x& b, double* bufA, double* bufB, int twiceM);
     void inputDelay(double* buf, int n);
     void outputDelay(double* buf, int n);
+    // The same delays without copies, for callers that fill and drain the histories
+    // directly: the n new samples (at most kChunk) go to the slot, the n delayed ones are
+    // the n entries from kDelay before it; done commits them.
+    double* inputDelaySlot(int n) { return inputWindow(n) + kInputHistory; }
+    void inputDelayDone(int n) { inputStart += n; }
+    double* outputDelaySlot(int n) { return streamWindow(n) + kStreamHistory; }
+    void outputDelayDone(int n) { streamStart += n; }
 
     double interpolatorTap(int i) const { return up[i]; }
     double decimatorTap(int i) const { return down[i]; }
