@@ -63,55 +63,44 @@ struct Envelope {
         return e;
     }
 
-    // n (at most 128) steps of update, out[i] the level after step i. The smoothers and the
-    // release factors run over the block first; only the level itself stays step by step.
+    // n steps of update, out[i] the level after step i. The smoothers and the level run in
+    // one loop, so that their recursions overlap.
     template <bool Floored>
     void updateBlock(const double* p, double* out, int n, double ca, double cr, bool autoOn, const ReleaseShape& s)
     {
-        alignas(16) double f[128], sl[128];
-        BiquadFilter::processPair(fast, slow, p, f, sl, n);
-        if (autoOn) {
-            releaseFactors(f, sl, n, s);
-            run<Floored, true>(p, f, out, n, ca, cr, s.m);
+        if (fast.getType() == BiquadFilter::kThrough || slow.getType() == BiquadFilter::kThrough) {
+            for (int i = 0; i < n; ++i)
+                out[i] = update<Floored>(p[i], ca, cr, autoOn, s);
+        } else if (autoOn) {
+            run<Floored, true>(p, out, n, ca, cr, s);
         } else {
-            run<Floored, false>(p, f, out, n, ca, cr, s.m);
+            run<Floored, false>(p, out, n, ca, cr, s);
         }
     }
 
 private:
-    // f[i] * c / (sl[i] + 0.000001) = r, then f[i] = k * r / (r + 1) + o, two samples per
-    // packed pair.
-    static void releaseFactors(double* f, const double* sl, int n, const ReleaseShape& s)
-    {
-        const __m128d c = _mm_set1_pd(s.c), k = _mm_set1_pd(s.k), o = _mm_set1_pd(s.o);
-        const __m128d tiny = _mm_set1_pd(0.000001), one = _mm_set1_pd(1.0);
-        int i = 0;
-        for (; i + 2 <= n; i += 2) {
-            const __m128d r = _mm_div_pd(_mm_mul_pd(_mm_loadu_pd(f + i), c), _mm_add_pd(_mm_loadu_pd(sl + i), tiny));
-            _mm_storeu_pd(f + i, _mm_add_pd(_mm_div_pd(_mm_mul_pd(k, r), _mm_add_pd(r, one)), o));
-        }
-        for (; i < n; ++i) {
-            const double r = f[i] * s.c / (sl[i] + 0.000001);
-            f[i] = s.k * r / (r + 1.0) + s.o;
-        }
-    }
-
     template <bool Floored, bool Auto>
-    void run(const double* p, const double* factor, double* out, int n, double ca, double cr, double m)
+    void run(const double* p, double* out, int n, double ca, double cr, const ReleaseShape& s)
     {
+        BiquadFilter::Pair smoothers(fast, slow);
         double level = e;
         for (int i = 0; i < n; ++i) {
             const double x = p[i];
-            if (x > level)
+            const __m128d y = smoothers.step(_mm_set1_pd(x));
+            if (x > level) {
                 level = level + (x - level) * ca;
-            else if (Auto)
-                level = level + (x - level) * cr * factor[i] * m;
-            else
+            } else if (Auto) {
+                const double f = _mm_cvtsd_f64(y), sl = _mm_cvtsd_f64(_mm_unpackhi_pd(y, y));
+                const double r = f * s.c / (sl + 0.000001);
+                level = level + (x - level) * cr * (s.k * r / (r + 1.0) + s.o) * s.m;
+            } else {
                 level = level + (x - level) * cr;
+            }
             if (Floored && level < kEnvelopeFloor)
                 level = kEnvelopeFloor;
             out[i] = level;
         }
+        smoothers.store(fast, slow);
         e = level;
     }
 };

@@ -492,26 +492,51 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     ChannelState& l = s.left;
     ChannelState& r = s.right;
     const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
-    StereoBlock b;
-    prepareStereo(s, n, b);
+    const int mask = p.bandMask;
     // The detector side runs in passes over the block; the rings keep their per-sample order.
+    alignas(16) double d[2 * kWorkBlock], tone[4 * kWorkBlock], v[2 * kWorkBlock];
     alignas(16) double pk[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock], e[2 * kWorkBlock];
-    for (int i = 0; i < n; ++i) {
-        const double sl = toneShapedOf(b.left(i), p);
-        const double sr = toneShapedOf(b.right(i), p);
-        l.sum[ix.w] = sl;
-        r.sum[ix.w] = sr;
-        pk[i] = l.peakLimiter.next(ix.w, ix.r, p.bandMask,
-                                   std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), b.d[i]);
-        yl[i] = l.sum[ix.r];
-        yr[i] = r.sum[ix.r];
-        advanceBand(ix, p);
+    {
+        StereoFrontEndLanes front(s.dcCoefs, s.lowSplitCoefs, s.highSplitCoefs, l.dc, r.dc, l.lowSplit, r.lowSplit,
+                                  l.highSplit, r.highSplit);
+        const __m128d lowLess1 = _mm_set1_pd(p.lowGain - 1.0), highLess1 = _mm_set1_pd(p.highGain - 1.0);
+        const __m128d aim = _mm_set1_pd(kLimiterAim);
+        const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+        for (int i = 0; i < n; ++i) {
+            const double di = s.offset.next();
+            d[i] = di;
+            __m128d h, hp, lp;
+            front.step(_mm_set_pd(r.in[i] + di, l.in[i] + di), _mm_set1_pd(di), h, hp, lp);
+            // toneShaped in each lane
+            const __m128d t = _mm_add_pd(_mm_add_pd(h, _mm_mul_pd(_mm_sub_pd(h, hp), lowLess1)),
+                                         _mm_mul_pd(_mm_sub_pd(h, lp), highLess1));
+            _mm_store_pd(tone + 2 * i, t);
+            // std::max(|sl|, |sr|) is |sr| when |sl| < |sr|, else |sl|
+            const __m128d mag = _mm_and_pd(_mm_mul_pd(t, aim), magnitude);
+            const __m128d magR = _mm_unpackhi_pd(mag, mag);
+            const __m128d lessL = _mm_cmplt_sd(mag, magR);
+            _mm_store_sd(v + i, _mm_or_pd(_mm_and_pd(lessL, magR), _mm_andnot_pd(lessL, mag)));
+        }
+        front.store(l.dc, r.dc, l.lowSplit, r.lowSplit, l.highSplit, r.highSplit);
     }
+    for (int i = 0; i < n; ++i) {
+        const int w = (ix.w + i) & mask;
+        const int rd = (ix.r + i) & mask;
+        l.sum[w] = tone[2 * i];
+        r.sum[w] = tone[2 * i + 1];
+        yl[i] = l.sum[rd];
+        yr[i] = r.sum[rd];
+    }
+    l.peakLimiter.run(ix.w, ix.r, mask, v, d, pk, n);
+    ix.w = (ix.w + n) & mask;
+    ix.r = (ix.r + n) & mask;
+    ix.r2 = (ix.r2 + n) & mask;
+
     l.limiter.updateBlock<true>(pk, e, n, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
     singleBandGains(p, e, n);  // levels become gains
     for (int i = 0; i < n; ++i) {
-        const double xl = b.xl[i];
-        const double xr = b.xr[i];
+        const double xl = l.in[i] + d[i];
+        const double xr = r.in[i] + d[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
         const double g = e[i];

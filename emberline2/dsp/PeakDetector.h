@@ -35,8 +35,58 @@ public:
         return step(w, q, v, d);
     }
 
+    // n calls of next with w and q advancing by one each (modulo mask + 1): p[i] is the
+    // output for v[i] and offset d[i]. The state stays in registers along the block.
+    void run(int w, int q, int mask, const double* v, const double* d, double* p, int n)
+    {
+        int i = 0;
+        while (i < n) {
+            if (!(active && w == nextW && q == nextQ && mask == activeMask) || v[i] != v[i]) {
+                p[i] = resyncAndNext(w, q, mask, v[i], d[i]);
+                w = (w + 1) & mask;
+                q = (q + 1) & mask;
+                ++i;
+                continue;
+            }
+            double pre = prefix;
+            int off = offset;
+            const int seg = segment;
+            for (; i < n; ++i) {
+                const double x = v[i];
+                if (x != x)
+                    break;
+                ring[w] = x;
+                pre = larger(pre, x);
+                const double top = larger(suffix[off + 1], pre);
+                if (++off == seg) {
+                    fillSuffix(q, mask);
+                    off = 0;
+                    pre = 0.0;
+                }
+                ring[q] = 0.0;
+                p[i] = top + kDetectorFloor + d[i];
+                w = (w + 1) & mask;
+                q = (q + 1) & mask;
+            }
+            prefix = pre;
+            offset = off;
+            nextW = w;
+            nextQ = q;
+        }
+    }
+
 private:
     static double larger(double a, double b) { return a < b ? b : a; }
+
+    // Suffix maxima of the segment that has just been completed, q .. q + segment - 1.
+    void fillSuffix(int q, int mask)
+    {
+        double s = 0.0;
+        for (int j = segment - 1; j >= 0; --j) {
+            s = larger(s, ring[(q + j) & mask]);
+            suffix[j] = s;
+        }
+    }
 
     // Values are >= +0, so 0 is a neutral start for every maximum.
     [[gnu::always_inline]] double step(int w, int q, double v, double d)
@@ -45,12 +95,7 @@ private:
         prefix = larger(prefix, v);
         const double top = larger(suffix[offset + 1], prefix);
         if (++offset == segment) {
-            // The segment just completed is q .. w; q is still unread.
-            double s = 0.0;
-            for (int j = segment - 1; j >= 0; --j) {
-                s = larger(s, ring[(q + j) & activeMask]);
-                suffix[j] = s;
-            }
+            fillSuffix(q, activeMask);  // q is still unread
             offset = 0;
             prefix = 0.0;
         }
