@@ -3,6 +3,7 @@ add_library(velda_dsp STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dsp/VeldaMath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/BiquadFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/Oversampler2x.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dsp/WideVectors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/CrossoverFilters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/TimingValues.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp/EngineState.cpp

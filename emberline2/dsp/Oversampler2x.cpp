@@ -1,11 +1,12 @@
 #include "emberline2/dsp/Oversampler2x.h"
 
-#include <emmintrin.h>
+#include <immintrin.h>
 
 #include <cmath>
 #include <cstring>
 
 #include "emberline2/dsp/VeldaMath.h"
+#include "emberline2/dsp/WideVectors.h"
 
 namespace velda {
 
@@ -59,6 +60,46 @@ inline void sumFourOutputs(const double* taps, const double* const* x, int i, do
     }
 }
 
+// Eight outputs per channel, i .. i + 3 and i + 4 .. i + 7, as the lanes of 256-bit vectors,
+// the sums in named registers.
+template <bool TailFirst>
+[[gnu::target("avx")]] inline __m256d termWide(__m256d tap, const double* head, const double* tail)
+{
+    const __m256d h = _mm256_loadu_pd(head), t = _mm256_loadu_pd(tail);
+    return _mm256_mul_pd(tap, TailFirst ? _mm256_add_pd(t, h) : _mm256_add_pd(h, t));
+}
+
+template <bool TailFirst, int C>
+[[gnu::target("avx")]] void sumEightOutputsWide(const double* taps, const double* const* x, int i, double* const* out)
+{
+    const double* x0 = x[0];
+    const double* x1 = x[C - 1];
+    const __m256d tap0 = _mm256_broadcast_sd(taps);
+    const __m256d zero = _mm256_setzero_pd();
+    __m256d a0 = _mm256_add_pd(zero, termWide<TailFirst>(tap0, x0 + 128 + i, x0 + 127 + i));
+    __m256d a1 = _mm256_add_pd(zero, termWide<TailFirst>(tap0, x0 + 132 + i, x0 + 131 + i));
+    __m256d b0 = zero, b1 = zero;
+    if constexpr (C == 2) {
+        b0 = _mm256_add_pd(zero, termWide<TailFirst>(tap0, x1 + 128 + i, x1 + 127 + i));
+        b1 = _mm256_add_pd(zero, termWide<TailFirst>(tap0, x1 + 132 + i, x1 + 131 + i));
+    }
+    for (int j = 1; j < 64; ++j) {
+        const __m256d tap = _mm256_broadcast_sd(taps + 2 * j);
+        a0 = _mm256_add_pd(a0, termWide<TailFirst>(tap, x0 + i + j, x0 + 127 + i - j));
+        a1 = _mm256_add_pd(a1, termWide<TailFirst>(tap, x0 + i + 4 + j, x0 + 131 + i - j));
+        if constexpr (C == 2) {
+            b0 = _mm256_add_pd(b0, termWide<TailFirst>(tap, x1 + i + j, x1 + 127 + i - j));
+            b1 = _mm256_add_pd(b1, termWide<TailFirst>(tap, x1 + i + 4 + j, x1 + 131 + i - j));
+        }
+    }
+    _mm256_storeu_pd(out[0] + i, a0);
+    _mm256_storeu_pd(out[0] + i + 4, a1);
+    if constexpr (C == 2) {
+        _mm256_storeu_pd(out[1] + i, b0);
+        _mm256_storeu_pd(out[1] + i + 4, b1);
+    }
+}
+
 template <bool TailFirst>
 inline double sumOneOutput(const double* taps, const double* x, int i)
 {
@@ -75,6 +116,9 @@ template <bool TailFirst, int C>
 void sumAll(const double* taps, const double* const* x, int n, double* const* out)
 {
     int i = 0;
+    if (wideVectorsEnabled())
+        for (; i + 8 <= n; i += 8)
+            sumEightOutputsWide<TailFirst, C>(taps, x, i, out);
     for (; i + 4 <= n; i += 4)
         sumFourOutputs<TailFirst, C>(taps, x, i, out);
     for (; i < n; ++i)

@@ -1,5 +1,6 @@
 // The oversampler against a plain per-sample model on 256- and 128-entry rings, bit for bit:
-// single and paired calls of every block length up to a work block, and the plain delays.
+// single and paired calls of every block length up to a work block, and the plain delays,
+// with and without the 256-bit sums.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "emberline2/dsp/Oversampler2x.h"
+#include "emberline2/dsp/WideVectors.h"
 
 namespace {
 
@@ -77,7 +79,18 @@ void expectSame(double a, double b, const char* what, int at)
     ASSERT_EQ(std::bit_cast<uint64_t>(a), std::bit_cast<uint64_t>(b)) << what << " at " << at;
 }
 
-TEST(OversamplerExact, MatchesThePerSampleModel)
+class OversamplerExact : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam() && !velda::wideVectorsAvailable())
+            GTEST_SKIP() << "no 256-bit vectors on this processor";
+        velda::wideVectorsEnabled() = GetParam();
+    }
+    void TearDown() override { velda::wideVectorsEnabled() = velda::wideVectorsAvailable(); }
+};
+
+TEST_P(OversamplerExact, MatchesThePerSampleModel)
 {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> u(-1.5, 1.5);
@@ -134,5 +147,8 @@ TEST(OversamplerExact, MatchesThePerSampleModel)
         at += n;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Vectors, OversamplerExact, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Wide" : "Narrow"; });
 
 }  // namespace
