@@ -78,7 +78,65 @@ struct Envelope {
         }
     }
 
+    // Two envelopes as the lanes of packed doubles: the steps of updateBlock on each, with
+    // per-lane release coefficients and shapes and a shared attack coefficient.
+    template <bool Floored>
+    static void updatePair(Envelope& a, Envelope& b, const double* pa, const double* pb, double* outA, double* outB,
+                           int n, double ca, double crA, double crB, bool autoOn, const ReleaseShape& sa,
+                           const ReleaseShape& sb)
+    {
+        if (!a.pairable() || !b.pairable()) {
+            a.updateBlock<Floored>(pa, outA, n, ca, crA, autoOn, sa);
+            b.updateBlock<Floored>(pb, outB, n, ca, crB, autoOn, sb);
+        } else if (autoOn) {
+            runPair<Floored, true>(a, b, pa, pb, outA, outB, n, ca, crA, crB, sa, sb);
+        } else {
+            runPair<Floored, false>(a, b, pa, pb, outA, outB, n, ca, crA, crB, sa, sb);
+        }
+    }
+
 private:
+    bool pairable() const
+    {
+        return fast.getType() != BiquadFilter::kThrough && slow.getType() != BiquadFilter::kThrough;
+    }
+
+    template <bool Floored, bool Auto>
+    static void runPair(Envelope& a, Envelope& b, const double* pa, const double* pb, double* outA, double* outB,
+                        int n, double ca, double crA, double crB, const ReleaseShape& sa, const ReleaseShape& sb)
+    {
+        BiquadFilter::Pair fast(a.fast, b.fast), slow(a.slow, b.slow);
+        const __m128d attack = _mm_set1_pd(ca), release = _mm_set_pd(crB, crA);
+        const __m128d c = _mm_set_pd(sb.c, sa.c), k = _mm_set_pd(sb.k, sa.k), o = _mm_set_pd(sb.o, sa.o);
+        const __m128d m = _mm_set_pd(sb.m, sa.m);
+        const __m128d tiny = _mm_set1_pd(0.000001), one = _mm_set1_pd(1.0), floor = _mm_set1_pd(kEnvelopeFloor);
+        __m128d level = _mm_set_pd(b.e, a.e);
+        for (int i = 0; i < n; ++i) {
+            const __m128d x = _mm_set_pd(pb[i], pa[i]);
+            const __m128d f = fast.step(x);
+            const __m128d sl = slow.step(x);
+            const __m128d diff = _mm_sub_pd(x, level);
+            const __m128d up = _mm_add_pd(level, _mm_mul_pd(diff, attack));
+            __m128d fall = _mm_mul_pd(diff, release);
+            if (Auto) {
+                const __m128d r = _mm_div_pd(_mm_mul_pd(f, c), _mm_add_pd(sl, tiny));
+                const __m128d factor = _mm_add_pd(_mm_div_pd(_mm_mul_pd(k, r), _mm_add_pd(r, one)), o);
+                fall = _mm_mul_pd(_mm_mul_pd(fall, factor), m);
+            }
+            const __m128d down = _mm_add_pd(level, fall);
+            const __m128d rising = _mm_cmpgt_pd(x, level);
+            level = _mm_or_pd(_mm_and_pd(rising, up), _mm_andnot_pd(rising, down));
+            if (Floored)  // level < floor ? floor : level
+                level = _mm_max_pd(floor, level);
+            _mm_storel_pd(outA + i, level);
+            _mm_storeh_pd(outB + i, level);
+        }
+        fast.store(a.fast, b.fast);
+        slow.store(a.slow, b.slow);
+        _mm_storel_pd(&a.e, level);
+        _mm_storeh_pd(&b.e, level);
+    }
+
     template <bool Floored, bool Auto>
     void run(const double* p, double* out, int n, double ca, double cr, const ReleaseShape& s)
     {

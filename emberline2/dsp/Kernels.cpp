@@ -330,34 +330,44 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
 
 namespace {
 
-// One channel of the unlinked three-band kernel over a work block, in passes: band rings and
-// detectors, band envelopes, gains and sums, limiter ring and detector, limiter envelope.
-// Every ring keeps its per-sample order; ix holds the indices at the block start.
-void unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
-                              const StereoBlock& b, bool left, int n, double* y, double* gMin)
-{
-    const TimingValues& t = s.timing;
-    const int mask = p.bandMask;
-    alignas(16) double pLow[2 * kWorkBlock] = {}, pMid[2 * kWorkBlock] = {}, pHigh[2 * kWorkBlock] = {};
+// Per channel of the unlinked three-band kernel: detector outputs (then envelope levels,
+// then limiter detector outputs) and delayed band pieces for the work block.
+struct UnlinkedChannelBlock {
+    alignas(16) double pLow[2 * kWorkBlock], pMid[2 * kWorkBlock], pHigh[2 * kWorkBlock];
     alignas(16) double dLow[2 * kWorkBlock], dMid[2 * kWorkBlock], dHigh[2 * kWorkBlock];
+    alignas(16) double pLim[2 * kWorkBlock];
+};
+
+// Band rings and band detectors of one channel; ix holds the indices at the block start and
+// every ring keeps its per-sample order.
+void detectBands(ChannelState& c, const BlockParams& p, const RingIndices& ix, const StereoBlock& b, bool left, int n,
+                 UnlinkedChannelBlock& u)
+{
+    const int mask = p.bandMask;
     for (int i = 0; i < n; ++i) {
         const int w = (ix.w + i) & mask;
         const int r = (ix.r + i) & mask;
         const FrontEnd f = left ? b.left(i) : b.right(i);
         BandPieces now;
         const BandPieces del = storeBands(c, p, f, w, r, now);
-        dLow[i] = del.low;
-        dMid[i] = del.mid;
-        dHigh[i] = del.high;
-        const double d = b.d[i];
-        pLow[i] = c.peakLow.next(w, r, mask, std::fabs(now.low), d);
-        pMid[i] = c.peakMid.next(w, r, mask, std::fabs(now.mid), d);
-        pHigh[i] = c.peakHigh.next(w, r, mask, std::fabs(now.high), d);
+        u.dLow[i] = del.low;
+        u.dMid[i] = del.mid;
+        u.dHigh[i] = del.high;
+        u.pLow[i] = std::fabs(now.low);
+        u.pMid[i] = std::fabs(now.mid);
+        u.pHigh[i] = std::fabs(now.high);
     }
-    // The envelope levels replace the detector values.
-    c.low.updateBlock<true>(pLow, pLow, n, t.attackCoef, t.lowReleaseCoef, p.autoOn, kBandRelease);
-    c.mid.updateBlock<true>(pMid, pMid, n, t.attackCoef, t.midReleaseCoef, p.autoOn, kBandRelease);
-    c.high.updateBlock<true>(pHigh, pHigh, n, t.attackCoef, t.highReleaseCoef, p.autoOn, kBandRelease);
+    c.peakLow.run(ix.w, ix.r, mask, u.pLow, b.d, u.pLow, n);
+    c.peakMid.run(ix.w, ix.r, mask, u.pMid, b.d, u.pMid, n);
+    c.peakHigh.run(ix.w, ix.r, mask, u.pHigh, b.d, u.pHigh, n);
+}
+
+// Band gains from the envelope levels, the weighted sum into the sum ring and the limiter
+// detector of one channel; y receives the sums read at the limiter read index.
+void sumAndDetectLimiter(ChannelState& c, const BlockParams& p, const RingIndices& ix, const StereoBlock& b, int n,
+                         UnlinkedChannelBlock& u, double* y, double* gMin)
+{
+    const int mask = p.bandMask;
     alignas(16) double sums[2 * kWorkBlock];
     int i0 = 0;
     {
@@ -367,41 +377,42 @@ void unlinkedThreeBandChannel(EngineState& s, ChannelState& c, const BlockParams
         const __m128d midSat = _mm_set1_pd(p.midSat), midSatInv = _mm_set1_pd(p.midSatInv);
         const __m128d highSat = _mm_set1_pd(p.highSat), highSatInv = _mm_set1_pd(p.highSatInv);
         for (; i0 + 2 <= n; i0 += 2) {
-            const __m128d gl = curve.bandGain(_mm_load_pd(pLow + i0), drive, lowSat, lowSatInv, ceilingDrive);
-            const __m128d gm = curve.bandGain(_mm_load_pd(pMid + i0), drive, midSat, midSatInv, ceilingDrive);
-            const __m128d gh = curve.bandGain(_mm_load_pd(pHigh + i0), drive, highSat, highSatInv, ceilingDrive);
+            const __m128d gl = curve.bandGain(_mm_load_pd(u.pLow + i0), drive, lowSat, lowSatInv, ceilingDrive);
+            const __m128d gm = curve.bandGain(_mm_load_pd(u.pMid + i0), drive, midSat, midSatInv, ceilingDrive);
+            const __m128d gh = curve.bandGain(_mm_load_pd(u.pHigh + i0), drive, highSat, highSatInv, ceilingDrive);
             // std::min(a, b) is b < a ? b : a, which minpd gives with the operands swapped.
             _mm_storeu_pd(gMin + i0, _mm_min_pd(gh, _mm_min_pd(gm, gl)));
-            const __m128d sum = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_load_pd(dLow + i0), gl),
-                                                      _mm_mul_pd(_mm_load_pd(dMid + i0), gm)),
-                                           _mm_mul_pd(_mm_load_pd(dHigh + i0), gh));
+            const __m128d sum = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_load_pd(u.dLow + i0), gl),
+                                                      _mm_mul_pd(_mm_load_pd(u.dMid + i0), gm)),
+                                           _mm_mul_pd(_mm_load_pd(u.dHigh + i0), gh));
             _mm_store_pd(sums + i0, sum);
         }
     }
     for (int i = i0; i < n; ++i) {
-        const BandGains g{bandGain(p.curve, pLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
-                          bandGain(p.curve, pMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
-                          bandGain(p.curve, pHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
+        const BandGains g{bandGain(p.curve, u.pLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
+                          bandGain(p.curve, u.pMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
+                          bandGain(p.curve, u.pHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
         gMin[i] = g.min();
-        sums[i] = weightedSum({dLow[i], dMid[i], dHigh[i]}, g);
+        sums[i] = weightedSum({u.dLow[i], u.dMid[i], u.dHigh[i]}, g);
     }
-    double* pLim = pLow;
     for (int i = 0; i < n; ++i) {
         const int w = (ix.w + i) & mask;
         const int r2 = (ix.r2 + i) & mask;
         c.sum[w] = sums[i];
-        pLim[i] = c.peakLimiter.next(w, r2, mask, std::fabs(sums[i] * kLimiterAim), b.d[i]);
+        u.pLim[i] = std::fabs(sums[i] * kLimiterAim);
         y[i] = c.sum[r2];
     }
-    if (p.brickwallOn) {
-        c.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
-                                     kLimiterRelease);
-        for (int i = 0; i < n; ++i) {
-            const double e = pLim[i];
-            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
-            y[i] = clipUnit(y[i] * gL);
-            gMin[i] = gMin[i] * gL;
-        }
+    c.peakLimiter.run(ix.w, ix.r2, mask, u.pLim, b.d, u.pLim, n);
+}
+
+// The limiter gain on the sums of one channel, from its envelope levels in pLim.
+void applyLimiter(const UnlinkedChannelBlock& u, int n, double* y, double* gMin)
+{
+    for (int i = 0; i < n; ++i) {
+        const double e = u.pLim[i];
+        const double gL = e >= 1.0 ? 1.0 / e : 1.0;
+        y[i] = clipUnit(y[i] * gL);
+        gMin[i] = gMin[i] * gL;
     }
 }
 
@@ -412,11 +423,29 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    const TimingValues& t = s.timing;
     StereoBlock b;
     prepareStereo(s, n, b);
+    UnlinkedChannelBlock ul, ur;
+    detectBands(l, p, ix, b, true, n, ul);
+    detectBands(r, p, ix, b, false, n, ur);
+    // The envelope levels replace the detector values; left and right run as a pair.
+    Envelope::updatePair<true>(l.low, r.low, ul.pLow, ur.pLow, ul.pLow, ur.pLow, n, t.attackCoef, t.lowReleaseCoef,
+                               t.lowReleaseCoef, p.autoOn, kBandRelease, kBandRelease);
+    Envelope::updatePair<true>(l.mid, r.mid, ul.pMid, ur.pMid, ul.pMid, ur.pMid, n, t.attackCoef, t.midReleaseCoef,
+                               t.midReleaseCoef, p.autoOn, kBandRelease, kBandRelease);
+    Envelope::updatePair<true>(l.high, r.high, ul.pHigh, ur.pHigh, ul.pHigh, ur.pHigh, n, t.attackCoef,
+                               t.highReleaseCoef, t.highReleaseCoef, p.autoOn, kBandRelease, kBandRelease);
     alignas(16) double yl[2 * kWorkBlock], yr[2 * kWorkBlock], gl[2 * kWorkBlock], gr[2 * kWorkBlock];
-    unlinkedThreeBandChannel(s, l, p, ix, b, true, n, yl, gl);
-    unlinkedThreeBandChannel(s, r, p, ix, b, false, n, yr, gr);
+    sumAndDetectLimiter(l, p, ix, b, n, ul, yl, gl);
+    sumAndDetectLimiter(r, p, ix, b, n, ur, yr, gr);
+    if (p.brickwallOn) {
+        Envelope::updatePair<false>(l.limiter, r.limiter, ul.pLim, ur.pLim, ul.pLim, ur.pLim, n, t.limiterAttackCoef,
+                                    t.limiterReleaseCoef, t.limiterReleaseCoef, p.autoOn, kLimiterRelease,
+                                    kLimiterRelease);
+        applyLimiter(ul, n, yl, gl);
+        applyLimiter(ur, n, yr, gr);
+    }
     for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
         const double xr = b.xr[i];
