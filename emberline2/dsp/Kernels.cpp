@@ -273,48 +273,103 @@ void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     }
 }
 
+namespace {
+
+// Band gains of a work block from three envelope levels per sample, two samples per packed
+// pair; gains[b][i] replaces the levels.
+void bandGainsOfBlock(const BlockParams& p, double* eLow, double* eMid, double* eHigh, int n)
+{
+    int i = 0;
+    const PairCurve curve(p.curve);
+    const __m128d drive = _mm_set1_pd(p.driveGain), ceilingDrive = _mm_set1_pd(p.ceilingDrive);
+    const __m128d lowSat = _mm_set1_pd(p.lowSat), lowSatInv = _mm_set1_pd(p.lowSatInv);
+    const __m128d midSat = _mm_set1_pd(p.midSat), midSatInv = _mm_set1_pd(p.midSatInv);
+    const __m128d highSat = _mm_set1_pd(p.highSat), highSatInv = _mm_set1_pd(p.highSatInv);
+    for (; i + 2 <= n; i += 2) {
+        _mm_storeu_pd(eLow + i, curve.bandGain(_mm_loadu_pd(eLow + i), drive, lowSat, lowSatInv, ceilingDrive));
+        _mm_storeu_pd(eMid + i, curve.bandGain(_mm_loadu_pd(eMid + i), drive, midSat, midSatInv, ceilingDrive));
+        _mm_storeu_pd(eHigh + i, curve.bandGain(_mm_loadu_pd(eHigh + i), drive, highSat, highSatInv, ceilingDrive));
+    }
+    for (; i < n; ++i) {
+        eLow[i] = bandGain(p.curve, eLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive);
+        eMid[i] = bandGain(p.curve, eMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive);
+        eHigh[i] = bandGain(p.curve, eHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive);
+    }
+}
+
+}  // namespace
+
+// In passes over the work block: band rings and detectors, the three envelopes, gains and
+// sums, limiter ring and detector, limiter envelope, output. Every ring keeps its per-sample
+// order. Only the first n entries of the block arrays are written and read; GCC cannot see
+// that through the detector's block run.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
 {
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    const TimingValues& t = s.timing;
+    const int mask = p.bandMask;
     StereoBlock b;
     prepareStereo(s, n, b);
+    alignas(16) double low[2 * kWorkBlock], mid[2 * kWorkBlock], high[2 * kWorkBlock];
+    alignas(16) double dl[3][2 * kWorkBlock], dr[3][2 * kWorkBlock];
     for (int i = 0; i < n; ++i) {
-        const double d = b.d[i];
+        const int w = (ix.w + i) & mask;
+        const int rd = (ix.r + i) & mask;
+        BandPieces nl, nr;
+        const BandPieces pl = storeBands(l, p, b.left(i), w, rd, nl);
+        const BandPieces pr = storeBands(r, p, b.right(i), w, rd, nr);
+        dl[0][i] = pl.low, dl[1][i] = pl.mid, dl[2][i] = pl.high;
+        dr[0][i] = pr.low, dr[1][i] = pr.mid, dr[2][i] = pr.high;
+        low[i] = std::max(std::fabs(nl.low), std::fabs(nr.low));
+        mid[i] = std::max(std::fabs(nl.mid), std::fabs(nr.mid));
+        high[i] = std::max(std::fabs(nl.high), std::fabs(nr.high));
+    }
+    l.peakLow.run(ix.w, ix.r, mask, low, b.d, low, n);
+    l.peakMid.run(ix.w, ix.r, mask, mid, b.d, mid, n);
+    l.peakHigh.run(ix.w, ix.r, mask, high, b.d, high, n);
+    // Detector outputs become envelope levels, then gains.
+    Envelope::updatePair<true>(l.low, l.mid, low, mid, low, mid, n, t.attackCoef, t.lowReleaseCoef, t.midReleaseCoef,
+                               p.autoOn, kBandRelease, kBandRelease);
+    l.high.updateBlock<true>(high, high, n, t.attackCoef, t.highReleaseCoef, p.autoOn, kLinkedHighRelease);
+    bandGainsOfBlock(p, low, mid, high, n);
+
+    alignas(16) double yl[2 * kWorkBlock], yr[2 * kWorkBlock], gMin[2 * kWorkBlock], pLim[2 * kWorkBlock];
+    for (int i = 0; i < n; ++i) {
+        const BandGains g{low[i], mid[i], high[i]};
+        gMin[i] = g.min();
+        const double sl = weightedSum({dl[0][i], dl[1][i], dl[2][i]}, g);
+        const double sr = weightedSum({dr[0][i], dr[1][i], dr[2][i]}, g);
+        const int w = (ix.w + i) & mask;
+        const int r2 = (ix.r2 + i) & mask;
+        l.sum[w] = sl;
+        r.sum[w] = sr;
+        pLim[i] = std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim));
+        yl[i] = l.sum[r2];
+        yr[i] = r.sum[r2];
+    }
+    l.peakLimiter.run(ix.w, ix.r2, mask, pLim, b.d, pLim, n);
+    if (p.brickwallOn) {
+        l.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
+                                     kLimiterRelease);
+        for (int i = 0; i < n; ++i) {
+            const double e = pLim[i];
+            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
+            yl[i] = clipUnit(yl[i] * gL);
+            yr[i] = clipUnit(yr[i] * gL);
+            gMin[i] = gMin[i] * gL;
+        }
+    }
+    for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
         const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        const FrontEnd fl = b.left(i);
-        const FrontEnd fr = b.right(i);
-        BandPieces nl, nr;
-        const BandPieces dl = storeBands(l, p, fl, ix.w, ix.r, nl);
-        const BandPieces dr = storeBands(r, p, fr, ix.w, ix.r, nr);
-        const double pLow =
-            l.peakLow.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.low), std::fabs(nr.low)), d);
-        const double pMid =
-            l.peakMid.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.mid), std::fabs(nr.mid)), d);
-        const double pHigh =
-            l.peakHigh.next(ix.w, ix.r, p.bandMask, std::max(std::fabs(nl.high), std::fabs(nr.high)), d);
-        const BandGains g = bandGains<true>(l, s, p, pLow, pMid, pHigh);
-        double gMin = g.min();
-        const double sl = weightedSum(dl, g);
-        const double sr = weightedSum(dr, g);
-        l.sum[ix.w] = sl;
-        r.sum[ix.w] = sr;
-        const double pLim = l.peakLimiter.next(ix.w, ix.r2, p.bandMask,
-                                        std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d);
-        double yl = l.sum[ix.r2];
-        double yr = r.sum[ix.r2];
-        if (p.brickwallOn) {
-            const double gL = limiterGain(l, s, p, pLim);
-            yl = clipUnit(yl * gL);
-            yr = clipUnit(yr * gL);
-            gMin = gMin * gL;
-        }
-        l.out[ix.wd] = yl * p.ceilingGain;
-        r.out[ix.wd] = yr * p.ceilingGain;
+        l.out[ix.wd] = yl[i] * p.ceilingGain;
+        r.out[ix.wd] = yr[i] * p.ceilingGain;
         const double ol = l.out[ix.rd];
         const double orr = r.out[ix.rd];
         advanceDelay(ix, p);
@@ -323,10 +378,11 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         l.result[i] = outL;
         r.result[i] = outR;
         if (p.metersActive)
-            updateMeters(s, p, xl, gMin, outL, xr, gMin, outR);
+            updateMeters(s, p, xl, gMin[i], outL, xr, gMin[i], outR);
         advanceBand(ix, p);
     }
 }
+#pragma GCC diagnostic pop
 
 namespace {
 
