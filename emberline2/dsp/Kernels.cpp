@@ -125,32 +125,11 @@ inline void advanceBand(RingIndices& i, const BlockParams& p)
     i.r2 = (i.r2 + 1) & p.bandMask;
 }
 
-// Band gains of one channel's envelope set from three detector outputs.
+// The three band gains of a sample.
 struct BandGains {
     double low, mid, high;
     double min() const { return std::min(std::min(low, mid), high); }
 };
-
-template <bool LinkedHigh>
-inline BandGains bandGains(ChannelState& env, const EngineState& s, const BlockParams& p, double pLow, double pMid,
-                           double pHigh)
-{
-    const TimingValues& t = s.timing;
-    const double eLow = env.low.update<true>(pLow, t.attackCoef, t.lowReleaseCoef, p.autoOn, kBandRelease);
-    const double eMid = env.mid.update<true>(pMid, t.attackCoef, t.midReleaseCoef, p.autoOn, kBandRelease);
-    const double eHigh = env.high.update<true>(pHigh, t.attackCoef, t.highReleaseCoef, p.autoOn,
-                                               LinkedHigh ? kLinkedHighRelease : kBandRelease);
-    return {bandGain(p.curve, eLow, p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
-            bandGain(p.curve, eMid, p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
-            bandGain(p.curve, eHigh, p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
-}
-
-inline double limiterGain(ChannelState& env, const EngineState& s, const BlockParams& p, double pLim)
-{
-    const double e =
-        env.limiter.update<false>(pLim, s.timing.limiterAttackCoef, s.timing.limiterReleaseCoef, p.autoOn, kLimiterRelease);
-    return e >= 1.0 ? 1.0 / e : 1.0;
-}
 
 // One channel's band pieces into its band rings at w; returns the delayed pieces at r.
 inline BandPieces storeBands(ChannelState& c, const BlockParams& p, const FrontEnd& f, int w, int r, BandPieces& now)
@@ -211,68 +190,6 @@ inline double monoOtherOut(const BlockParams& p, double dryO)
 
 }  // namespace
 
-void bypassKernel(EngineState& s, const BlockParams& p, int n)
-{
-    RingIndices& ix = s.idx;
-    for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double xl = s.left.in[i] + d;
-        const double xr = s.right.in[i] + d;
-        s.left.dry[ix.wd] = xl;
-        s.right.dry[ix.wd] = xr;
-        advanceDelay(ix, p);
-        const double ol = s.left.dry[ix.wd];
-        const double orr = s.right.dry[ix.wd];
-        s.left.result[i] = ol;
-        s.right.result[i] = orr;
-        if (p.metersActive) {
-            // Nothing is reduced: the gain-reduction reading is 1.0 in both ballistics.
-            s.left.meter.feed(p.meter, xl, 1.0, false, ol);
-            s.right.meter.feed(p.meter, xr, 1.0, false, orr);
-        }
-        advanceBand(ix, p);
-    }
-}
-
-void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
-{
-    RingIndices& ix = s.idx;
-    ChannelState& c = s.left;
-    const MonoRouting m = monoRouting(s, p);
-    for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double P = m.processed[i] + d;
-        const double O = m.other[i] + d;
-        s.left.dry[ix.wd] = P;
-        s.right.dry[ix.wd] = O;
-        const FrontEnd f = frontEnd(s, c, P, d);
-        BandPieces now;
-        const BandPieces del = storeBands(c, p, f, ix.w, ix.r, now);
-        const double pLow = c.peakLow.next(ix.w, ix.r, p.bandMask, std::fabs(now.low), d);
-        const double pMid = c.peakMid.next(ix.w, ix.r, p.bandMask, std::fabs(now.mid), d);
-        const double pHigh = c.peakHigh.next(ix.w, ix.r, p.bandMask, std::fabs(now.high), d);
-        const BandGains g = bandGains<false>(c, s, p, pLow, pMid, pHigh);
-        double gMin = g.min();
-        const double sum = weightedSum(del, g);
-        c.sum[ix.w] = sum;
-        const double pLim = c.peakLimiter.next(ix.w, ix.r2, p.bandMask, std::fabs(sum * kLimiterAim), d);
-        double y = c.sum[ix.r2];
-        if (p.brickwallOn) {
-            const double gL = limiterGain(c, s, p, pLim);
-            y = y * gL;
-            gMin = gMin * gL;
-            y = clipUnit(y);
-        }
-        c.out[ix.wd] = y * p.ceilingGain;
-        const double o = c.out[ix.rd];
-        advanceDelay(ix, p);
-        const double outP = mixOut(c, p, o, ix.wd);
-        const double outO = monoOtherOut(p, s.right.dry[ix.wd]);
-        monoFinish(s, p, m, i, P, O, outP, outO, gMin);
-        advanceBand(ix, p);
-    }
-}
-
 namespace {
 
 // Band gains of a work block from three envelope levels per sample, two samples per packed
@@ -298,6 +215,96 @@ void bandGainsOfBlock(const BlockParams& p, double* eLow, double* eMid, double* 
 }
 
 }  // namespace
+
+void bypassKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    for (int i = 0; i < n; ++i) {
+        const double d = s.offset.next();
+        const double xl = s.left.in[i] + d;
+        const double xr = s.right.in[i] + d;
+        s.left.dry[ix.wd] = xl;
+        s.right.dry[ix.wd] = xr;
+        advanceDelay(ix, p);
+        const double ol = s.left.dry[ix.wd];
+        const double orr = s.right.dry[ix.wd];
+        s.left.result[i] = ol;
+        s.right.result[i] = orr;
+        if (p.metersActive) {
+            // Nothing is reduced: the gain-reduction reading is 1.0 in both ballistics.
+            s.left.meter.feed(p.meter, xl, 1.0, false, ol);
+            s.right.meter.feed(p.meter, xr, 1.0, false, orr);
+        }
+        advanceBand(ix, p);
+    }
+}
+
+#pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& c = s.left;
+    const MonoRouting m = monoRouting(s, p);
+    const TimingValues& t = s.timing;
+    const int mask = p.bandMask;
+    // In passes like the stereo kernels; every ring keeps its per-sample order.
+    alignas(16) double d[2 * kWorkBlock], low[2 * kWorkBlock], mid[2 * kWorkBlock], high[2 * kWorkBlock];
+    alignas(16) double pieces[3][2 * kWorkBlock];
+    for (int i = 0; i < n; ++i) {
+        const double di = s.offset.next();
+        d[i] = di;
+        const FrontEnd f = frontEnd(s, c, m.processed[i] + di, di);
+        BandPieces now;
+        const BandPieces del = storeBands(c, p, f, (ix.w + i) & mask, (ix.r + i) & mask, now);
+        pieces[0][i] = del.low, pieces[1][i] = del.mid, pieces[2][i] = del.high;
+        low[i] = std::fabs(now.low);
+        mid[i] = std::fabs(now.mid);
+        high[i] = std::fabs(now.high);
+    }
+    c.peakLow.run(ix.w, ix.r, mask, low, d, low, n);
+    c.peakMid.run(ix.w, ix.r, mask, mid, d, mid, n);
+    c.peakHigh.run(ix.w, ix.r, mask, high, d, high, n);
+    Envelope::updatePair<true>(c.low, c.mid, low, mid, low, mid, n, t.attackCoef, t.lowReleaseCoef, t.midReleaseCoef,
+                               p.autoOn, kBandRelease, kBandRelease);
+    c.high.updateBlock<true>(high, high, n, t.attackCoef, t.highReleaseCoef, p.autoOn, kBandRelease);
+    bandGainsOfBlock(p, low, mid, high, n);
+    alignas(16) double y[2 * kWorkBlock], gMin[2 * kWorkBlock], pLim[2 * kWorkBlock];
+    for (int i = 0; i < n; ++i) {
+        const BandGains g{low[i], mid[i], high[i]};
+        gMin[i] = g.min();
+        const double sum = weightedSum({pieces[0][i], pieces[1][i], pieces[2][i]}, g);
+        c.sum[(ix.w + i) & mask] = sum;
+        pLim[i] = std::fabs(sum * kLimiterAim);
+        y[i] = c.sum[(ix.r2 + i) & mask];
+    }
+    c.peakLimiter.run(ix.w, ix.r2, mask, pLim, d, pLim, n);
+    if (p.brickwallOn) {
+        c.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
+                                     kLimiterRelease);
+        for (int i = 0; i < n; ++i) {
+            const double e = pLim[i];
+            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
+            y[i] = clipUnit(y[i] * gL);
+            gMin[i] = gMin[i] * gL;
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        const double P = m.processed[i] + d[i];
+        const double O = m.other[i] + d[i];
+        s.left.dry[ix.wd] = P;
+        s.right.dry[ix.wd] = O;
+        c.out[ix.wd] = y[i] * p.ceilingGain;
+        const double o = c.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outP = mixOut(c, p, o, ix.wd);
+        const double outO = monoOtherOut(p, s.right.dry[ix.wd]);
+        monoFinish(s, p, m, i, P, O, outP, outO, gMin[i]);
+        advanceBand(ix, p);
+    }
+}
+#pragma GCC diagnostic pop
+
 
 // In passes over the work block: band rings and detectors, the three envelopes, gains and
 // sums, limiter ring and detector, limiter envelope, output. Every ring keeps its per-sample
@@ -529,12 +536,6 @@ inline double toneShapedOf(const FrontEnd& f, const BlockParams& p)
     return toneShaped(f.h, f.hp, f.lp, p.lowGain - 1.0, p.highGain - 1.0);
 }
 
-inline double singleEnvelope(ChannelState& c, const EngineState& s, const BlockParams& p, double pk,
-                             const ReleaseShape& shape)
-{
-    return c.limiter.update<true>(pk, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
-}
-
 inline double finishSingle(const BlockParams& p, double y, double g)
 {
     y = y * g;
@@ -543,25 +544,35 @@ inline double finishSingle(const BlockParams& p, double y, double g)
 
 }  // namespace
 
+#pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void monoSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 {
     RingIndices& ix = s.idx;
     ChannelState& c = s.left;
     const MonoRouting m = monoRouting(s, p);
+    const int mask = p.bandMask;
+    alignas(16) double d[2 * kWorkBlock], h[2 * kWorkBlock], v[2 * kWorkBlock], y[2 * kWorkBlock];
     for (int i = 0; i < n; ++i) {
-        const double d = s.offset.next();
-        const double P = m.processed[i] + d;
-        const double O = m.other[i] + d;
-        s.right.dry[ix.wd] = O;
-        const FrontEnd f = frontEnd(s, c, P, d);
-        c.dry[ix.wd] = f.h;  // the dry path is DC-blocked
+        const double di = s.offset.next();
+        d[i] = di;
+        const FrontEnd f = frontEnd(s, c, m.processed[i] + di, di);
+        h[i] = f.h;
         const double sig = toneShapedOf(f, p);
-        c.sum[ix.w] = sig;
-        const double pk = c.peakLimiter.next(ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
-        const double e = singleEnvelope(c, s, p, pk, kSingleRelease);
-        const double g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
-        const double y = finishSingle(p, c.sum[ix.r], g);
-        c.out[ix.wd] = y * p.ceilingGain;
+        c.sum[(ix.w + i) & mask] = sig;
+        v[i] = std::fabs(sig * kLimiterAim);
+        y[i] = c.sum[(ix.r + i) & mask];
+    }
+    c.peakLimiter.run(ix.w, ix.r, mask, v, d, v, n);
+    c.limiter.updateBlock<true>(v, v, n, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, kSingleRelease);
+    singleBandGains(p, v, n);  // levels become gains
+    for (int i = 0; i < n; ++i) {
+        const double P = m.processed[i] + d[i];
+        const double O = m.other[i] + d[i];
+        s.right.dry[ix.wd] = O;
+        c.dry[ix.wd] = h[i];  // the dry path is DC-blocked
+        const double g = v[i];
+        c.out[ix.wd] = finishSingle(p, y[i], g) * p.ceilingGain;
         const double o = c.out[ix.rd];
         advanceDelay(ix, p);
         const double outP = mixOut(c, p, o, ix.wd);
@@ -570,6 +581,7 @@ void monoSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         advanceBand(ix, p);
     }
 }
+#pragma GCC diagnostic pop
 
 void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 {
@@ -639,37 +651,45 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     }
 }
 
-namespace {
 
-inline double unlinkedSingleChannel(EngineState& s, ChannelState& c, const BlockParams& p, const RingIndices& ix,
-                                    const FrontEnd& f, double d, const ReleaseShape& shape, double& g)
-{
-    const double sig = toneShapedOf(f, p);
-    c.sum[ix.w] = sig;
-    const double pk = c.peakLimiter.next(ix.w, ix.r, p.bandMask, std::fabs(sig * kLimiterAim), d);
-    const double e = singleEnvelope(c, s, p, pk, shape);
-    g = singleBandGain(p.curve, e, p.driveGain, p.ceilingDrive);
-    return finishSingle(p, c.sum[ix.r], g);
-}
-
-}  // namespace
-
+#pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void unlinkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 {
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
+    const int mask = p.bandMask;
     StereoBlock b;
     prepareStereo(s, n, b);
+    alignas(16) double vl[2 * kWorkBlock], vr[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock];
     for (int i = 0; i < n; ++i) {
-        const double d = b.d[i];
+        const int w = (ix.w + i) & mask;
+        const int rd = (ix.r + i) & mask;
+        const double sl = toneShapedOf(b.left(i), p);
+        const double sr = toneShapedOf(b.right(i), p);
+        l.sum[w] = sl;
+        r.sum[w] = sr;
+        vl[i] = std::fabs(sl * kLimiterAim);
+        vr[i] = std::fabs(sr * kLimiterAim);
+        yl[i] = l.sum[rd];
+        yr[i] = r.sum[rd];
+    }
+    l.peakLimiter.run(ix.w, ix.r, mask, vl, b.d, vl, n);
+    r.peakLimiter.run(ix.w, ix.r, mask, vr, b.d, vr, n);
+    // The left channel's Auto uses k = 4, the right k = 3.
+    Envelope::updatePair<true>(l.limiter, r.limiter, vl, vr, vl, vr, n, s.timing.attackCoef, s.timing.releaseCoef,
+                               s.timing.releaseCoef, p.autoOn, kSingleLeftUnlinkedRelease, kSingleRelease);
+    singleBandGains(p, vl, n);  // levels become gains
+    singleBandGains(p, vr, n);
+    for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
         const double xr = b.xr[i];
         l.dry[ix.wd] = xl;
         r.dry[ix.wd] = xr;
-        double gl, gr;
-        l.out[ix.wd] = unlinkedSingleChannel(s, l, p, ix, b.left(i), d, kSingleLeftUnlinkedRelease, gl) * p.ceilingGain;
-        r.out[ix.wd] = unlinkedSingleChannel(s, r, p, ix, b.right(i), d, kSingleRelease, gr) * p.ceilingGain;
+        const double gl = vl[i], gr = vr[i];
+        l.out[ix.wd] = finishSingle(p, yl[i], gl) * p.ceilingGain;
+        r.out[ix.wd] = finishSingle(p, yr[i], gr) * p.ceilingGain;
         const double ol = l.out[ix.rd];
         const double orr = r.out[ix.rd];
         advanceDelay(ix, p);
@@ -682,5 +702,6 @@ void unlinkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
         advanceBand(ix, p);
     }
 }
+#pragma GCC diagnostic pop
 
 }  // namespace velda
