@@ -3,10 +3,13 @@
 // once every older ascent has been read), the read value is the maximum of the last K written
 // values, K = window + 1. That maximum comes from segments of K values: a running maximum of
 // the current segment and the suffix maxima of the previous one (van Herk / Gil-Werman).
-// The dense ring then holds the values as written; it is turned back into the walk's suffix
-// maxima whenever the indices jump (timing change, ring size change, a kernel that left the
+// Meanwhile the values go to a small buffer of the last K, and the dense ring is left alone;
+// it is brought to the walk's state (zeros where the read index passed, suffix maxima in the
+// window) whenever the indices jump (timing change, ring size change, a kernel that left the
 // ring aside), and read again from there.
 #pragma once
+
+#include <cstdint>
 
 #include "emberline2/dsp/PeakRing.h"
 
@@ -32,7 +35,7 @@ public:
     {
         if (!(active && w == nextW && q == nextQ && mask == activeMask) || v != v)
             return resyncAndNext(w, q, mask, v, d);
-        return step(w, q, v, d);
+        return step(v, d);
     }
 
     // n calls of next with w and q advancing by one each (modulo mask + 1): p[i] is the
@@ -50,26 +53,29 @@ public:
             }
             double pre = prefix;
             int off = offset;
-            const int seg = segment;
+            uint32_t at = pos;
+            const int start = i;
             for (; i < n; ++i) {
                 const double x = v[i];
                 if (x != x)
                     break;
-                ring[w] = x;
+                recent[at++ & recentMask] = x;
                 pre = larger(pre, x);
                 const double top = larger(suffix[off + 1], pre);
-                if (++off == seg) {
-                    fillSuffix(q, mask);
+                if (++off == segment) {
+                    fillSuffix(at);
                     off = 0;
                     pre = 0.0;
                 }
-                ring[q] = 0.0;
                 p[i] = top + kDetectorFloor + d[i];
-                w = (w + 1) & mask;
-                q = (q + 1) & mask;
             }
+            const int done = i - start;
             prefix = pre;
             offset = off;
+            pos = at;
+            steps = steps + (uint32_t)done < (uint32_t)N ? steps + (uint32_t)done : (uint32_t)N;
+            w = (w + done) & mask;
+            q = (q + done) & mask;
             nextW = w;
             nextQ = q;
         }
@@ -78,38 +84,38 @@ public:
 private:
     static double larger(double a, double b) { return a < b ? b : a; }
 
-    // Suffix maxima of the segment that has just been completed, q .. q + segment - 1.
-    void fillSuffix(int q, int mask)
+    [[gnu::always_inline]] double step(double v, double d)
     {
-        double s = 0.0;
-        for (int j = segment - 1; j >= 0; --j) {
-            s = larger(s, ring[(q + j) & mask]);
-            suffix[j] = s;
-        }
-    }
-
-    // Values are >= +0, so 0 is a neutral start for every maximum.
-    [[gnu::always_inline]] double step(int w, int q, double v, double d)
-    {
-        ring[w] = v;
+        recent[pos++ & recentMask] = v;
         prefix = larger(prefix, v);
         const double top = larger(suffix[offset + 1], prefix);
         if (++offset == segment) {
-            fillSuffix(q, activeMask);  // q is still unread
+            fillSuffix(pos);
             offset = 0;
             prefix = 0.0;
         }
-        ring[q] = 0.0;
-        nextW = (w + 1) & activeMask;
-        nextQ = (q + 1) & activeMask;
+        if (steps < (uint32_t)N)
+            ++steps;
+        nextW = (nextW + 1) & activeMask;
+        nextQ = (nextQ + 1) & activeMask;
         return top + kDetectorFloor + d;
+    }
+
+    // Suffix maxima of the segment just completed: the last `segment` values before `end`.
+    void fillSuffix(uint32_t end)
+    {
+        double s = 0.0;
+        for (int j = segment - 1; j >= 0; --j) {
+            s = larger(s, recent[(end - (uint32_t)segment + (uint32_t)j) & recentMask]);
+            suffix[j] = s;
+        }
     }
 
     [[gnu::noinline]] double resyncAndNext(int w, int q, int mask, double v, double d)
     {
         if (v != v || !rebuild(w, q, mask))
             return plain(w, q, mask, v, d);
-        return step(w, q, v, d);
+        return step(v, d);
     }
 
     double plain(int w, int q, int mask, double v, double d)
@@ -120,17 +126,21 @@ private:
         return peakMaximum(ring, w, q, mask, v, d);
     }
 
-    // The written values of the window become its suffix maxima again.
+    // The dense ring as the walk would have left it: zero where the read index has been
+    // since the rebuild, the window's suffix maxima from the last window values.
     void writeBack()
     {
         if (!active)
             return;
+        const uint32_t size = (uint32_t)activeMask + 1;
+        const uint32_t passed = steps < size ? steps : size;
+        for (uint32_t j = 0; j < passed; ++j)
+            ring[(startQ + (int)j) & activeMask] = 0.0;
+        const int window = segment - 1;
         double s = 0.0;
-        for (int pos = (nextW - 1) & activeMask;; pos = (pos - 1) & activeMask) {
-            s = larger(s, ring[pos]);
-            ring[pos] = s;
-            if (pos == nextQ)
-                break;
+        for (int j = window - 1; j >= 0; --j) {
+            s = larger(s, recent[(pos - (uint32_t)window + (uint32_t)j) & recentMask]);
+            ring[(nextQ + j) & activeMask] = s;
         }
         active = false;
     }
@@ -156,11 +166,20 @@ private:
             return false;
         }
         segment = length + 1;
+        uint32_t capacity = 1;
+        while (capacity < (uint32_t)segment)
+            capacity *= 2;
+        recentMask = capacity - 1;
+        pos = 0;
+        for (int j = 0; j < length; ++j)
+            recent[pos++ & recentMask] = ring[(q + j) & mask];
         for (int j = 1; j < segment; ++j)
             suffix[j] = ring[(q + j - 1) & mask];
         suffix[segment] = 0.0;
         offset = 0;
         prefix = 0.0;
+        steps = 0;
+        startQ = q;
         active = true;
         activeMask = mask;
         nextW = w;
@@ -169,8 +188,13 @@ private:
     }
 
     double ring[N];
+    double recent[N];  // the last values written, in a ring of recentMask + 1 entries
     double suffix[N + 1];
     double prefix = 0.0;
+    uint32_t pos = 0;
+    uint32_t recentMask = 0;
+    uint32_t steps = 0;  // fast steps since the rebuild, counted up to N
+    int startQ = 0;      // the read index at the rebuild
     int segment = 1;
     int offset = 0;
     bool active = false;
