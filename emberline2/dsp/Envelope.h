@@ -95,11 +95,49 @@ struct Envelope {
         }
     }
 
-private:
+    // Whether both smoothers filter (neither is of type kThrough), as the packed forms need.
     bool pairable() const
     {
         return fast.getType() != BiquadFilter::kThrough && slow.getType() != BiquadFilter::kThrough;
     }
+
+    // One pairable envelope held in registers, for loops that interleave it with other work:
+    // step is one call of update.
+    template <bool Floored, bool Auto>
+    struct Stepper {
+        BiquadFilter::Pair smoothers;
+        double level;
+        double ca, cr;
+        ReleaseShape shape;
+
+        Stepper(const Envelope& env, double attack, double release, const ReleaseShape& s)
+            : smoothers(env.fast, env.slow), level(env.e), ca(attack), cr(release), shape(s)
+        {
+        }
+        double step(double x)
+        {
+            const __m128d y = smoothers.step(_mm_set1_pd(x));
+            if (x > level) {
+                level = level + (x - level) * ca;
+            } else if (Auto) {
+                const double f = _mm_cvtsd_f64(y), sl = _mm_cvtsd_f64(_mm_unpackhi_pd(y, y));
+                const double r = f * shape.c / (sl + 0.000001);
+                level = level + (x - level) * cr * (shape.k * r / (r + 1.0) + shape.o) * shape.m;
+            } else {
+                level = level + (x - level) * cr;
+            }
+            if (Floored && level < kEnvelopeFloor)
+                level = kEnvelopeFloor;
+            return level;
+        }
+        void store(Envelope& env) const
+        {
+            smoothers.store(env.fast, env.slow);
+            env.e = level;
+        }
+    };
+
+private:
 
     template <bool Floored, bool Auto>
     static void runPair(Envelope& a, Envelope& b, const double* pa, const double* pb, double* outA, double* outB,
@@ -140,26 +178,10 @@ private:
     template <bool Floored, bool Auto>
     void run(const double* p, double* out, int n, double ca, double cr, const ReleaseShape& s)
     {
-        BiquadFilter::Pair smoothers(fast, slow);
-        double level = e;
-        for (int i = 0; i < n; ++i) {
-            const double x = p[i];
-            const __m128d y = smoothers.step(_mm_set1_pd(x));
-            if (x > level) {
-                level = level + (x - level) * ca;
-            } else if (Auto) {
-                const double f = _mm_cvtsd_f64(y), sl = _mm_cvtsd_f64(_mm_unpackhi_pd(y, y));
-                const double r = f * s.c / (sl + 0.000001);
-                level = level + (x - level) * cr * (s.k * r / (r + 1.0) + s.o) * s.m;
-            } else {
-                level = level + (x - level) * cr;
-            }
-            if (Floored && level < kEnvelopeFloor)
-                level = kEnvelopeFloor;
-            out[i] = level;
-        }
-        smoothers.store(fast, slow);
-        e = level;
+        Stepper<Floored, Auto> st(*this, ca, cr, s);
+        for (int i = 0; i < n; ++i)
+            out[i] = st.step(p[i]);
+        st.store(*this);
     }
 };
 

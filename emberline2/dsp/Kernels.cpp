@@ -583,53 +583,94 @@ void monoSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 }
 #pragma GCC diagnostic pop
 
+namespace {
+
+// The front end, the detector and the envelope of the linked single-band kernel in one loop,
+// the envelope kSkew samples behind: its recursion then overlaps with the front end's
+// instead of running after it. The rings keep their per-sample order.
+constexpr int kSkew = 8;
+
+template <bool Auto>
+void linkedSingleBandDetect(EngineState& s, const BlockParams& p, const ReleaseShape& shape, int n, double* d,
+                            double* yl, double* yr, double* e)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    const int mask = p.bandMask;
+    StereoFrontEndLanes front(s.dcCoefs, s.lowSplitCoefs, s.highSplitCoefs, l.dc, r.dc, l.lowSplit, r.lowSplit,
+                              l.highSplit, r.highSplit);
+    Envelope::Stepper<true, Auto> env(l.limiter, s.timing.attackCoef, s.timing.releaseCoef, shape);
+    const __m128d lowLess1 = _mm_set1_pd(p.lowGain - 1.0), highLess1 = _mm_set1_pd(p.highGain - 1.0);
+    const __m128d aim = _mm_set1_pd(kLimiterAim);
+    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+    double pk[2 * kWorkBlock];
+    int w = ix.w, q = ix.r;
+    for (int i = 0; i < n; ++i) {
+        const double di = s.offset.next();
+        d[i] = di;
+        __m128d h, hp, lp;
+        front.step(_mm_set_pd(r.in[i] + di, l.in[i] + di), _mm_set1_pd(di), h, hp, lp);
+        // toneShaped in each lane
+        const __m128d t = _mm_add_pd(_mm_add_pd(h, _mm_mul_pd(_mm_sub_pd(h, hp), lowLess1)),
+                                     _mm_mul_pd(_mm_sub_pd(h, lp), highLess1));
+        _mm_storel_pd(&l.sum[w], t);
+        _mm_storeh_pd(&r.sum[w], t);
+        yl[i] = l.sum[q];
+        yr[i] = r.sum[q];
+        // std::max(|sl|, |sr|) is |sr| when |sl| < |sr|, else |sl|
+        const __m128d mag = _mm_and_pd(_mm_mul_pd(t, aim), magnitude);
+        const __m128d magR = _mm_unpackhi_pd(mag, mag);
+        const __m128d lessL = _mm_cmplt_sd(mag, magR);
+        const double v = _mm_cvtsd_f64(_mm_or_pd(_mm_and_pd(lessL, magR), _mm_andnot_pd(lessL, mag)));
+        pk[i] = l.peakLimiter.next(w, q, mask, v, di);
+        w = (w + 1) & mask;
+        q = (q + 1) & mask;
+        if (i >= kSkew)
+            e[i - kSkew] = env.step(pk[i - kSkew]);
+    }
+    for (int i = n > kSkew ? n - kSkew : 0; i < n; ++i)
+        e[i] = env.step(pk[i]);
+    env.store(l.limiter);
+    front.store(l.dc, r.dc, l.lowSplit, r.lowSplit, l.highSplit, r.highSplit);
+    ix.w = w;
+    ix.r = q;
+    ix.r2 = (ix.r2 + n) & mask;
+}
+
+}  // namespace
+
+#pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 {
     RingIndices& ix = s.idx;
     ChannelState& l = s.left;
     ChannelState& r = s.right;
     const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
-    const int mask = p.bandMask;
-    // The detector side runs in passes over the block; the rings keep their per-sample order.
-    alignas(16) double d[2 * kWorkBlock], tone[4 * kWorkBlock], v[2 * kWorkBlock];
-    alignas(16) double pk[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock], e[2 * kWorkBlock];
-    {
-        StereoFrontEndLanes front(s.dcCoefs, s.lowSplitCoefs, s.highSplitCoefs, l.dc, r.dc, l.lowSplit, r.lowSplit,
-                                  l.highSplit, r.highSplit);
-        const __m128d lowLess1 = _mm_set1_pd(p.lowGain - 1.0), highLess1 = _mm_set1_pd(p.highGain - 1.0);
-        const __m128d aim = _mm_set1_pd(kLimiterAim);
-        const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+    alignas(16) double d[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock], e[2 * kWorkBlock];
+    if (!l.limiter.pairable()) {
+        // Smoothers that pass their input through: the envelope step by step.
+        const int mask = p.bandMask;
         for (int i = 0; i < n; ++i) {
-            const double di = s.offset.next();
-            d[i] = di;
-            __m128d h, hp, lp;
-            front.step(_mm_set_pd(r.in[i] + di, l.in[i] + di), _mm_set1_pd(di), h, hp, lp);
-            // toneShaped in each lane
-            const __m128d t = _mm_add_pd(_mm_add_pd(h, _mm_mul_pd(_mm_sub_pd(h, hp), lowLess1)),
-                                         _mm_mul_pd(_mm_sub_pd(h, lp), highLess1));
-            _mm_store_pd(tone + 2 * i, t);
-            // std::max(|sl|, |sr|) is |sr| when |sl| < |sr|, else |sl|
-            const __m128d mag = _mm_and_pd(_mm_mul_pd(t, aim), magnitude);
-            const __m128d magR = _mm_unpackhi_pd(mag, mag);
-            const __m128d lessL = _mm_cmplt_sd(mag, magR);
-            _mm_store_sd(v + i, _mm_or_pd(_mm_and_pd(lessL, magR), _mm_andnot_pd(lessL, mag)));
+            d[i] = s.offset.next();
+            const FrontEnd fl = frontEnd(s, l, l.in[i] + d[i], d[i]);
+            const FrontEnd fr = frontEnd(s, r, r.in[i] + d[i], d[i]);
+            const double sl = toneShapedOf(fl, p), sr = toneShapedOf(fr, p);
+            l.sum[ix.w] = sl;
+            r.sum[ix.w] = sr;
+            const double pk = l.peakLimiter.next(ix.w, ix.r, mask,
+                                                 std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d[i]);
+            yl[i] = l.sum[ix.r];
+            yr[i] = r.sum[ix.r];
+            e[i] = l.limiter.update<true>(pk, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
+            advanceBand(ix, p);
         }
-        front.store(l.dc, r.dc, l.lowSplit, r.lowSplit, l.highSplit, r.highSplit);
+    } else if (p.autoOn) {
+        linkedSingleBandDetect<true>(s, p, shape, n, d, yl, yr, e);
+    } else {
+        linkedSingleBandDetect<false>(s, p, shape, n, d, yl, yr, e);
     }
-    for (int i = 0; i < n; ++i) {
-        const int w = (ix.w + i) & mask;
-        const int rd = (ix.r + i) & mask;
-        l.sum[w] = tone[2 * i];
-        r.sum[w] = tone[2 * i + 1];
-        yl[i] = l.sum[rd];
-        yr[i] = r.sum[rd];
-    }
-    l.peakLimiter.run(ix.w, ix.r, mask, v, d, pk, n);
-    ix.w = (ix.w + n) & mask;
-    ix.r = (ix.r + n) & mask;
-    ix.r2 = (ix.r2 + n) & mask;
-
-    l.limiter.updateBlock<true>(pk, e, n, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
     singleBandGains(p, e, n);  // levels become gains
     for (int i = 0; i < n; ++i) {
         const double xl = l.in[i] + d[i];
@@ -650,6 +691,7 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
             updateMeters(s, p, xl, g, outL, xr, g, outR);
     }
 }
+#pragma GCC diagnostic pop
 
 
 #pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
