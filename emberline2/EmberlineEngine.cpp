@@ -35,6 +35,29 @@ inline double finiteOrZero(T x)
     return std::isfinite(v) ? v : 0.0;
 }
 
+// Host samples into a work buffer, non-finite ones as 0; x - x is +0 exactly when x is finite.
+inline __m128d finiteOrZeroPair(__m128d x) { return _mm_and_pd(x, _mm_cmpeq_pd(_mm_sub_pd(x, x), _mm_setzero_pd())); }
+
+void copyFinite(const float* in, double* out, int n)
+{
+    int i = 0;
+    for (; i + 2 <= n; i += 2) {
+        const __m128 pair = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + i)));
+        _mm_storeu_pd(out + i, finiteOrZeroPair(_mm_cvtps_pd(pair)));
+    }
+    for (; i < n; ++i)
+        out[i] = finiteOrZero(in[i]);
+}
+
+void copyFinite(const double* in, double* out, int n)
+{
+    int i = 0;
+    for (; i + 2 <= n; i += 2)
+        _mm_storeu_pd(out + i, finiteOrZeroPair(_mm_loadu_pd(in + i)));
+    for (; i < n; ++i)
+        out[i] = finiteOrZero(in[i]);
+}
+
 // x - x is NaN exactly when x is not finite.
 bool allFinite(const double* a, const double* b, int n)
 {
@@ -384,10 +407,8 @@ void EmberlineEngine::processAny(const T* inL, const T* inR, T* outL, T* outR, i
         double* il = plainDelays ? left.oversampler.inputDelaySlot(m) : left.workIn;
         double* ir = plainDelays ? right.oversampler.inputDelaySlot(m) : right.workIn;
         // Non-finite host samples enter as silence.
-        for (int i = 0; i < m; ++i) {
-            il[i] = finiteOrZero(inL[done + i]);
-            ir[i] = finiteOrZero(inR[done + i]);
-        }
+        copyFinite(inL + done, il, m);
+        copyFinite(inR + done, ir, m);
         constexpr int kDelay = Oversampler2x::kDelay;
         left.in = plainDelays ? il - kDelay : il;
         right.in = plainDelays ? ir - kDelay : ir;
