@@ -75,11 +75,12 @@ int run(int argc, char** argv)
         settings.doublePrecision = doublePrecision;
         // An untimed pass first: some plug-ins announce their latency only once they process (and the
         // host would then render twice), and the first pass also pays for first-touch page faults.
-        renderThrough(*host, input, settings);
+        AudioBuffer output;
+        renderThrough(*host, input, settings, output);
         host->suspend();
         host->resume();
         double start = platform::threadCpuSeconds();
-        renderThrough(*host, input, settings);
+        renderThrough(*host, input, settings, output);
         double used = platform::threadCpuSeconds() - start;
         std::string name = pathText(toPath(entry.path).filename());
         if (used > 0.0) std::printf("%-40s %-20s %10.3f %12.1f\n", name.c_str(), entry.configuration.c_str(), used, audioSeconds / used);

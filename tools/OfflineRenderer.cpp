@@ -10,7 +10,7 @@ namespace velda::tool {
 namespace {
 
 template <typename Sample>
-AudioBuffer render(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings)
+void render(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings, AudioBuffer& result)
 {
     vst::AEffect* effect = host.effect();
     int inputs = std::max(effect->numInputs, 0);
@@ -27,9 +27,9 @@ AudioBuffer render(PluginHost& host, const AudioBuffer& input, const RenderSetti
     for (auto& channel : in) inPointers.push_back(channel.data());
     for (auto& channel : out) outPointers.push_back(channel.data());
 
-    AudioBuffer result;
     result.sampleRate = input.sampleRate;
-    result.channels.assign(outChannels, std::vector<double>(frames));
+    if (result.channels.size() != (size_t)outChannels || (outChannels > 0 && result.channels[0].size() != frames))
+        result.channels.assign(outChannels, std::vector<double>(frames));
     int sourceChannels = (int)input.channels.size();
     size_t nextReport = 0;
     for (size_t position = 0; position < total; position += block) {
@@ -56,12 +56,11 @@ AudioBuffer render(PluginHost& host, const AudioBuffer& input, const RenderSetti
         }
     }
     if (settings.progress) settings.progress(1.0);
-    return result;
 }
 
 }  // namespace
 
-AudioBuffer renderThrough(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings)
+void renderThrough(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings, AudioBuffer& result)
 {
     vst::AEffect* effect = host.effect();
     if (effect->numOutputs < 1) throw ToolError("the plug-in has no audio outputs");
@@ -76,13 +75,21 @@ AudioBuffer renderThrough(PluginHost& host, const AudioBuffer& input, const Rend
     constexpr int kAttempts = 3;
     for (int attempt = 1;; ++attempt) {
         int latency = effect->initialDelay;
-        AudioBuffer result = settings.doublePrecision ? render<double>(host, input, settings) : render<float>(host, input, settings);
-        if (effect->initialDelay == latency || attempt == kAttempts) return result;
+        if (settings.doublePrecision) render<double>(host, input, settings, result);
+        else render<float>(host, input, settings, result);
+        if (effect->initialDelay == latency || attempt == kAttempts) return;
         std::fprintf(stderr, "velda: the plug-in changed its latency from %d to %d while processing; rendering again\n",
                      latency, effect->initialDelay);
         host.suspend();
         host.resume();
     }
+}
+
+AudioBuffer renderThrough(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings)
+{
+    AudioBuffer result;
+    renderThrough(host, input, settings, result);
+    return result;
 }
 
 }  // namespace velda::tool

@@ -17,5 +17,8 @@ struct RenderSettings {
 // Mono input feeds both plug-in inputs; the output has up to two channels.
 // Throws ToolError when the plug-in cannot process as asked.
 AudioBuffer renderThrough(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings);
+// The same into result, whose storage is reused when it already has the right shape (so that a
+// timed render pays for no allocation or first touch of the result).
+void renderThrough(PluginHost& host, const AudioBuffer& input, const RenderSettings& settings, AudioBuffer& result);
 
 }  // namespace velda::tool
