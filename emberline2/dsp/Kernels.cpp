@@ -214,6 +214,19 @@ void bandGainsOfBlock(const BlockParams& p, double* eLow, double* eMid, double* 
     }
 }
 
+// The limiter gain from each level (1 / e at or above full scale, else 1) on y, then the clip
+// to full scale; gMin, when given, takes the gain too.
+void applyLimiter(const double* level, int n, double* y, double* gMin)
+{
+    for (int i = 0; i < n; ++i) {
+        const double e = level[i];
+        const double gL = e >= 1.0 ? 1.0 / e : 1.0;
+        y[i] = clipUnit(y[i] * gL);
+        if (gMin)
+            gMin[i] = gMin[i] * gL;
+    }
+}
+
 }  // namespace
 
 void bypassKernel(EngineState& s, const BlockParams& p, int n)
@@ -282,12 +295,7 @@ void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     if (p.brickwallOn) {
         c.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
                                      kLimiterRelease);
-        for (int i = 0; i < n; ++i) {
-            const double e = pLim[i];
-            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
-            y[i] = clipUnit(y[i] * gL);
-            gMin[i] = gMin[i] * gL;
-        }
+        applyLimiter(pLim, n, y, gMin);
     }
     for (int i = 0; i < n; ++i) {
         const double P = m.processed[i] + d[i];
@@ -362,13 +370,8 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     if (p.brickwallOn) {
         l.limiter.updateBlock<false>(pLim, pLim, n, t.limiterAttackCoef, t.limiterReleaseCoef, p.autoOn,
                                      kLimiterRelease);
-        for (int i = 0; i < n; ++i) {
-            const double e = pLim[i];
-            const double gL = e >= 1.0 ? 1.0 / e : 1.0;
-            yl[i] = clipUnit(yl[i] * gL);
-            yr[i] = clipUnit(yr[i] * gL);
-            gMin[i] = gMin[i] * gL;
-        }
+        applyLimiter(pLim, n, yl, gMin);
+        applyLimiter(pLim, n, yr, nullptr);
     }
     for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
@@ -431,30 +434,10 @@ void sumAndDetectLimiter(ChannelState& c, const BlockParams& p, const RingIndice
                          UnlinkedChannelBlock& u, double* y, double* gMin)
 {
     const int mask = p.bandMask;
+    bandGainsOfBlock(p, u.pLow, u.pMid, u.pHigh, n);
     alignas(16) double sums[2 * kWorkBlock];
-    int i0 = 0;
-    {
-        const PairCurve curve(p.curve);
-        const __m128d drive = _mm_set1_pd(p.driveGain), ceilingDrive = _mm_set1_pd(p.ceilingDrive);
-        const __m128d lowSat = _mm_set1_pd(p.lowSat), lowSatInv = _mm_set1_pd(p.lowSatInv);
-        const __m128d midSat = _mm_set1_pd(p.midSat), midSatInv = _mm_set1_pd(p.midSatInv);
-        const __m128d highSat = _mm_set1_pd(p.highSat), highSatInv = _mm_set1_pd(p.highSatInv);
-        for (; i0 + 2 <= n; i0 += 2) {
-            const __m128d gl = curve.bandGain(_mm_load_pd(u.pLow + i0), drive, lowSat, lowSatInv, ceilingDrive);
-            const __m128d gm = curve.bandGain(_mm_load_pd(u.pMid + i0), drive, midSat, midSatInv, ceilingDrive);
-            const __m128d gh = curve.bandGain(_mm_load_pd(u.pHigh + i0), drive, highSat, highSatInv, ceilingDrive);
-            // std::min(a, b) is b < a ? b : a, which minpd gives with the operands swapped.
-            _mm_storeu_pd(gMin + i0, _mm_min_pd(gh, _mm_min_pd(gm, gl)));
-            const __m128d sum = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_load_pd(u.dLow + i0), gl),
-                                                      _mm_mul_pd(_mm_load_pd(u.dMid + i0), gm)),
-                                           _mm_mul_pd(_mm_load_pd(u.dHigh + i0), gh));
-            _mm_store_pd(sums + i0, sum);
-        }
-    }
-    for (int i = i0; i < n; ++i) {
-        const BandGains g{bandGain(p.curve, u.pLow[i], p.driveGain, p.lowSat, p.lowSatInv, p.ceilingDrive),
-                          bandGain(p.curve, u.pMid[i], p.driveGain, p.midSat, p.midSatInv, p.ceilingDrive),
-                          bandGain(p.curve, u.pHigh[i], p.driveGain, p.highSat, p.highSatInv, p.ceilingDrive)};
+    for (int i = 0; i < n; ++i) {
+        const BandGains g{u.pLow[i], u.pMid[i], u.pHigh[i]};
         gMin[i] = g.min();
         sums[i] = weightedSum({u.dLow[i], u.dMid[i], u.dHigh[i]}, g);
     }
@@ -466,17 +449,6 @@ void sumAndDetectLimiter(ChannelState& c, const BlockParams& p, const RingIndice
         y[i] = c.sum[r2];
     }
     c.peakLimiter.run(ix.w, ix.r2, mask, u.pLim, b.d, u.pLim, n);
-}
-
-// The limiter gain on the sums of one channel, from its envelope levels in pLim.
-void applyLimiter(const UnlinkedChannelBlock& u, int n, double* y, double* gMin)
-{
-    for (int i = 0; i < n; ++i) {
-        const double e = u.pLim[i];
-        const double gL = e >= 1.0 ? 1.0 / e : 1.0;
-        y[i] = clipUnit(y[i] * gL);
-        gMin[i] = gMin[i] * gL;
-    }
 }
 
 }  // namespace
@@ -506,8 +478,8 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         Envelope::updatePair<false>(l.limiter, r.limiter, ul.pLim, ur.pLim, ul.pLim, ur.pLim, n, t.limiterAttackCoef,
                                     t.limiterReleaseCoef, t.limiterReleaseCoef, p.autoOn, kLimiterRelease,
                                     kLimiterRelease);
-        applyLimiter(ul, n, yl, gl);
-        applyLimiter(ur, n, yr, gr);
+        applyLimiter(ul.pLim, n, yl, gl);
+        applyLimiter(ur.pLim, n, yr, gr);
     }
     for (int i = 0; i < n; ++i) {
         const double xl = b.xl[i];
