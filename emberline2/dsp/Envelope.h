@@ -68,7 +68,7 @@ struct Envelope {
     template <bool Floored>
     void updateBlock(const double* p, double* out, int n, double ca, double cr, bool autoOn, const ReleaseShape& s)
     {
-        if (fast.getType() == BiquadFilter::kThrough || slow.getType() == BiquadFilter::kThrough) {
+        if (!pairable()) {
             for (int i = 0; i < n; ++i)
                 out[i] = update<Floored>(p[i], ca, cr, autoOn, s);
         } else if (autoOn) {
@@ -138,7 +138,6 @@ struct Envelope {
     };
 
 private:
-
     template <bool Floored, bool Auto>
     static void runPair(Envelope& a, Envelope& b, const double* pa, const double* pb, double* outA, double* outB,
                         int n, double ca, double crA, double crB, const ReleaseShape& sa, const ReleaseShape& sb)
