@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -62,6 +63,26 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes)
 }
 
 // Unique among the processes and threads writing at the same moment.
+// Whether the file at path holds exactly these bytes (a write of them can then be left out:
+// hosts close instances by the dozen, and each close stores the preferences again).
+bool holds(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) == bytes.size();
+    std::vector<std::uint8_t> file(bytes.size() + 1);
+    std::size_t size = 0;
+    while (same && size < file.size()) {
+        const ssize_t n = ::read(fd, file.data() + size, file.size() - size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        size += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return same && size == bytes.size() && std::equal(bytes.begin(), bytes.end(), file.begin());
+}
+
 std::string temporaryName(const std::string& target)
 {
     static std::atomic<unsigned long> counter{0};
@@ -132,6 +153,8 @@ bool RegistryKey::write(std::string_view valueName, RegistryType type, std::span
 {
     if (!handle) return false;
     const std::string target = handle->directory + registryFileName(valueName) + valueSuffix;
+    const std::vector<std::uint8_t> encoded = encodeValueFile(valueName, type, bytes);
+    if (holds(target, encoded)) return true;
     std::string temporary;
     int fd = -1;
     // A leftover of a crashed process with a reused id only costs a further try.
@@ -142,7 +165,7 @@ bool RegistryKey::write(std::string_view valueName, RegistryType type, std::span
     }
     if (fd < 0) return false;
     // Flushed before the rename, so that after a crash the name holds the old or the new value.
-    bool ok = writeAll(fd, encodeValueFile(valueName, type, bytes)) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, encoded) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) ::unlink(temporary.c_str());

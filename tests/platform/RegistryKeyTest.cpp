@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -86,6 +87,27 @@ TEST_F(RegistryKeyTest, OverwriteAndDelete)
     EXPECT_TRUE(key->deleteValue("MemoA"));
     EXPECT_FALSE(key->read("MemoA", 16));
     EXPECT_FALSE(key->deleteValue("MemoA"));
+}
+
+// Hosts close instances by the dozen and each close stores the preferences again: a value
+// that is already stored is not written (and flushed) once more.
+TEST_F(RegistryKeyTest, RewritingTheStoredValueLeavesTheFileAlone)
+{
+    const auto path = root.valueFilePath("Cindermote", "MeterSource");
+    if (!path) GTEST_SKIP() << "the store is the registry";
+    auto key = RegistryKey::createForWrite("Cindermote");
+    ASSERT_TRUE(key);
+    ASSERT_TRUE(key->writeBinary("MeterSource", bytes({1, 2, 3})));
+    // An hour old: a rewritten (replaced) file would carry the present time.
+    const auto aged = std::filesystem::last_write_time(*path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(*path, aged);
+    ASSERT_TRUE(key->writeBinary("MeterSource", bytes({1, 2, 3})));
+    EXPECT_EQ(std::filesystem::last_write_time(*path), aged);
+    ASSERT_TRUE(key->writeBinary("MeterSource", bytes({1, 2, 4})));
+    EXPECT_NE(std::filesystem::last_write_time(*path), aged);
+    auto value = key->read("MeterSource", 16);
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->bytes, bytes({1, 2, 4}));
 }
 
 TEST_F(RegistryKeyTest, KeysAndAwkwardValueNamesStayApart)
