@@ -6,13 +6,11 @@
 #include "emberline2/dsp/Selects.h"
 #include "emberline2/dsp/StereoFrontEnd.h"
 
-
 namespace velda {
 
 namespace {
 
 constexpr double kLimiterAim = 1.0115795;  // +0.1 dB: the limiter aims just below full scale
-
 
 // DC-blocks one offset input and runs both splits; hp is the low split, lp the high split.
 struct FrontEnd {
@@ -312,7 +310,6 @@ void monoThreeBandKernel(EngineState& s, const BlockParams& p, int n)
     }
 }
 #pragma GCC diagnostic pop
-
 
 // In passes over the work block: band rings and detectors, the three envelopes, gains and
 // sums, limiter ring and detector, limiter envelope, output. Every ring keeps its per-sample
@@ -664,7 +661,6 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     }
 }
 #pragma GCC diagnostic pop
-
 
 #pragma GCC diagnostic push  // only the first n entries of the block arrays are written and read
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
