@@ -225,6 +225,42 @@ void applyLimiter(const double* level, int n, double* y, double* gMin)
     }
 }
 
+// The output side of the stereo kernels: the dry samples (input plus offset) and the limited
+// sums times the ceiling gain into their rings, the wet-dry mix of the delayed ones into the
+// results, and the meters with the gains gl and gr.
+void stereoOutput(EngineState& s, const BlockParams& p, const double* d, const double* yl, const double* yr,
+                  const double* gl, const double* gr, int n)
+{
+    RingIndices& ix = s.idx;
+    ChannelState& l = s.left;
+    ChannelState& r = s.right;
+    for (int i = 0; i < n; ++i) {
+        const double xl = l.in[i] + d[i];
+        const double xr = r.in[i] + d[i];
+        l.dry[ix.wd] = xl;
+        r.dry[ix.wd] = xr;
+        l.out[ix.wd] = yl[i] * p.ceilingGain;
+        r.out[ix.wd] = yr[i] * p.ceilingGain;
+        const double ol = l.out[ix.rd];
+        const double orr = r.out[ix.rd];
+        advanceDelay(ix, p);
+        const double outL = mixOut(l, p, ol, ix.wd);
+        const double outR = mixOut(r, p, orr, ix.wd);
+        l.result[i] = outL;
+        r.result[i] = outR;
+        if (p.metersActive)
+            updateMeters(s, p, xl, gl[i], outL, xr, gr[i], outR);
+    }
+}
+
+// W, R and R2 after n samples.
+inline void advanceBandBy(RingIndices& i, const BlockParams& p, int n)
+{
+    i.w = (i.w + n) & p.bandMask;
+    i.r = (i.r + n) & p.bandMask;
+    i.r2 = (i.r2 + n) & p.bandMask;
+}
+
 }  // namespace
 
 void bypassKernel(EngineState& s, const BlockParams& p, int n)
@@ -370,24 +406,8 @@ void linkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         applyLimiter(pLim, n, yl, gMin);
         applyLimiter(pLim, n, yr, nullptr);
     }
-    for (int i = 0; i < n; ++i) {
-        const double xl = b.xl[i];
-        const double xr = b.xr[i];
-        l.dry[ix.wd] = xl;
-        r.dry[ix.wd] = xr;
-        l.out[ix.wd] = yl[i] * p.ceilingGain;
-        r.out[ix.wd] = yr[i] * p.ceilingGain;
-        const double ol = l.out[ix.rd];
-        const double orr = r.out[ix.rd];
-        advanceDelay(ix, p);
-        const double outL = mixOut(l, p, ol, ix.wd);
-        const double outR = mixOut(r, p, orr, ix.wd);
-        l.result[i] = outL;
-        r.result[i] = outR;
-        if (p.metersActive)
-            updateMeters(s, p, xl, gMin[i], outL, xr, gMin[i], outR);
-        advanceBand(ix, p);
-    }
+    stereoOutput(s, p, b.d, yl, yr, gMin, gMin, n);
+    advanceBandBy(ix, p, n);
 }
 #pragma GCC diagnostic pop
 
@@ -478,24 +498,8 @@ void unlinkedThreeBandKernel(EngineState& s, const BlockParams& p, int n)
         applyLimiter(ul.pLim, n, yl, gl);
         applyLimiter(ur.pLim, n, yr, gr);
     }
-    for (int i = 0; i < n; ++i) {
-        const double xl = b.xl[i];
-        const double xr = b.xr[i];
-        l.dry[ix.wd] = xl;
-        r.dry[ix.wd] = xr;
-        l.out[ix.wd] = yl[i] * p.ceilingGain;
-        r.out[ix.wd] = yr[i] * p.ceilingGain;
-        const double ol = l.out[ix.rd];
-        const double orr = r.out[ix.rd];
-        advanceDelay(ix, p);
-        const double outL = mixOut(l, p, ol, ix.wd);
-        const double outR = mixOut(r, p, orr, ix.wd);
-        l.result[i] = outL;
-        r.result[i] = outR;
-        if (p.metersActive)
-            updateMeters(s, p, xl, gl[i], outL, xr, gr[i], outR);
-        advanceBand(ix, p);
-    }
+    stereoOutput(s, p, b.d, yl, yr, gl, gr, n);
+    advanceBandBy(ix, p, n);
 }
 
 namespace {
@@ -642,23 +646,10 @@ void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     }
     singleBandGains(p, e, n);  // levels become gains
     for (int i = 0; i < n; ++i) {
-        const double xl = l.in[i] + d[i];
-        const double xr = r.in[i] + d[i];
-        l.dry[ix.wd] = xl;
-        r.dry[ix.wd] = xr;
-        const double g = e[i];
-        l.out[ix.wd] = finishSingle(p, yl[i], g) * p.ceilingGain;
-        r.out[ix.wd] = finishSingle(p, yr[i], g) * p.ceilingGain;
-        const double ol = l.out[ix.rd];
-        const double orr = r.out[ix.rd];
-        advanceDelay(ix, p);
-        const double outL = mixOut(l, p, ol, ix.wd);
-        const double outR = mixOut(r, p, orr, ix.wd);
-        l.result[i] = outL;
-        r.result[i] = outR;
-        if (p.metersActive)
-            updateMeters(s, p, xl, g, outL, xr, g, outR);
+        yl[i] = finishSingle(p, yl[i], e[i]);
+        yr[i] = finishSingle(p, yr[i], e[i]);
     }
+    stereoOutput(s, p, d, yl, yr, e, e, n);
 }
 #pragma GCC diagnostic pop
 
@@ -693,24 +684,11 @@ void unlinkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
     singleBandGains(p, vl, n);  // levels become gains
     singleBandGains(p, vr, n);
     for (int i = 0; i < n; ++i) {
-        const double xl = b.xl[i];
-        const double xr = b.xr[i];
-        l.dry[ix.wd] = xl;
-        r.dry[ix.wd] = xr;
-        const double gl = vl[i], gr = vr[i];
-        l.out[ix.wd] = finishSingle(p, yl[i], gl) * p.ceilingGain;
-        r.out[ix.wd] = finishSingle(p, yr[i], gr) * p.ceilingGain;
-        const double ol = l.out[ix.rd];
-        const double orr = r.out[ix.rd];
-        advanceDelay(ix, p);
-        const double outL = mixOut(l, p, ol, ix.wd);
-        const double outR = mixOut(r, p, orr, ix.wd);
-        l.result[i] = outL;
-        r.result[i] = outR;
-        if (p.metersActive)
-            updateMeters(s, p, xl, gl, outL, xr, gr, outR);
-        advanceBand(ix, p);
+        yl[i] = finishSingle(p, yl[i], vl[i]);
+        yr[i] = finishSingle(p, yr[i], vr[i]);
     }
+    stereoOutput(s, p, b.d, yl, yr, vl, vr, n);
+    advanceBandBy(ix, p, n);
 }
 #pragma GCC diagnostic pop
 
