@@ -617,29 +617,10 @@ void linkedSingleBandDetect(EngineState& s, const BlockParams& p, const ReleaseS
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 void linkedSingleBandKernel(EngineState& s, const BlockParams& p, int n)
 {
-    RingIndices& ix = s.idx;
-    ChannelState& l = s.left;
-    ChannelState& r = s.right;
     const ReleaseShape shape{kSingleRelease.c, kSingleRelease.k, kSingleRelease.o, p.linkedSingleAutoM};
     alignas(16) double d[2 * kWorkBlock], yl[2 * kWorkBlock], yr[2 * kWorkBlock], e[2 * kWorkBlock];
-    if (!l.limiter.pairable()) {
-        // Smoothers that pass their input through: the envelope step by step.
-        const int mask = p.bandMask;
-        for (int i = 0; i < n; ++i) {
-            d[i] = s.offset.next();
-            const FrontEnd fl = frontEnd(s, l, l.in[i] + d[i], d[i]);
-            const FrontEnd fr = frontEnd(s, r, r.in[i] + d[i], d[i]);
-            const double sl = toneShapedOf(fl, p), sr = toneShapedOf(fr, p);
-            l.sum[ix.w] = sl;
-            r.sum[ix.w] = sr;
-            const double pk = l.peakLimiter.next(ix.w, ix.r, mask,
-                                                 std::max(std::fabs(sl * kLimiterAim), std::fabs(sr * kLimiterAim)), d[i]);
-            yl[i] = l.sum[ix.r];
-            yr[i] = r.sum[ix.r];
-            e[i] = l.limiter.update<true>(pk, s.timing.attackCoef, s.timing.releaseCoef, p.autoOn, shape);
-            advanceBand(ix, p);
-        }
-    } else if (p.autoOn) {
+    // The envelope's smoothers are low-pass filters, so it can be stepped as a packed pair.
+    if (p.autoOn) {
         linkedSingleBandDetect<true>(s, p, shape, n, d, yl, yr, e);
     } else {
         linkedSingleBandDetect<false>(s, p, shape, n, d, yl, yr, e);
