@@ -84,7 +84,6 @@ struct EngineCore {
     int fat = 0;  // oversampling in force for the current coefficient set
     MeterCoefCache meterCache;
     CurveCache curveCache;
-    uint64_t nonFiniteResets = 0;
 };
 
 EmberlineEngine::EmberlineEngine(EngineeringValues& v, const EngineLayout& l)
@@ -344,7 +343,7 @@ void EmberlineEngine::beginWorkBlock()
         c.kernel = multi ? monoThreeBandKernel : monoSingleBandKernel;
 }
 
-void EmberlineEngine::runWorkBlock(int m)
+bool EmberlineEngine::runWorkBlock(int m)
 {
     EngineCore& c = *core;
     EngineState& s = c.s;
@@ -377,8 +376,7 @@ void EmberlineEngine::runWorkBlock(int m)
         bufferClear();
         filterReset();
         oversamplerReset();
-        ++c.nonFiniteResets;
-        return;  // bufferClear zeroed the work buffers, which are then the output
+        return false;  // bufferClear zeroed the work buffers, which are then the output
     }
 
     if (fat) {
@@ -391,6 +389,7 @@ void EmberlineEngine::runWorkBlock(int m)
             }
         }
     }
+    return true;
 }
 
 template <typename T>
@@ -414,11 +413,10 @@ void EmberlineEngine::processAny(const T* inL, const T* inR, T* outL, T* outR, i
         right.in = plainDelays ? ir - kDelay : ir;
         left.result = plainDelays ? left.oversampler.outputDelaySlot(m) : left.workOut;
         right.result = plainDelays ? right.oversampler.outputDelaySlot(m) : right.workOut;
-        const uint64_t resets = c.nonFiniteResets;
-        runWorkBlock(m);
+        const bool processed = runWorkBlock(m);
         const double* ol = left.workOut;
         const double* orr = right.workOut;
-        if (plainDelays && resets == c.nonFiniteResets) {
+        if (plainDelays && processed) {
             ol = left.result - kDelay;
             orr = right.result - kDelay;
             left.oversampler.inputDelayDone(m);

@@ -64,7 +64,8 @@ private:
     void oversamplerReset();
     void vuRetune();
     int fatInForce() const;
-    void runWorkBlock(int m);
+    // False when a non-finite state was reset and the work buffers hold silence instead.
+    bool runWorkBlock(int m);
 
     EngineeringValues& values;
     const EngineLayout layout;
